@@ -1,0 +1,143 @@
+#include "document/ElementOperations.h"
+
+#include "document/ElementOwner.h"
+
+#include <cmath>
+
+namespace quenby {
+namespace {
+
+DocPoint ToDocument(const ElementOwner* owner, QPoint p) {
+    return owner ? owner->ToDocument(p) : DocPoint{float(p.x()) * 4.0f, float(p.y()) * 4.0f};
+}
+
+}  // namespace
+
+ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
+                         const std::array<QPoint, 4>& devicePoints) {
+    auto e = std::make_unique<Element>();
+    e->owner = owner;
+    e->kind = kind;
+    e->page = std::uint8_t(page);
+    e->outlineOn =
+        (kind == ElementKind::Picture || kind == ElementKind::Text ||
+         kind == ElementKind::CircularText)
+            ? 0
+            : 1;
+    e->fillColour2 = kBlack;
+    if (HasTextBlock(kind)) {
+        e->text = std::make_unique<TextBlock>();
+    }
+    std::array<DocPoint, 4> d;
+    for (int i = 0; i < 4; ++i) {
+        d[i] = ToDocument(owner, devicePoints[i]);
+    }
+    if (kind == ElementKind::CircularText) {
+        // The circle's centre is the middle of the lower edge, its radius half the width.
+        DocPoint& c0 = e->corners[0];
+        c0 = {(d[3].x + d[2].x) * 0.5f, d[2].y};
+        e->corners[2] = {d[1].x, c0.y};
+        e->corners[1] = {(c0.x + e->corners[2].x) * 0.5f, c0.y};
+        e->corners[3] = {2.0f * c0.x - e->corners[1].x, c0.y};
+    } else {
+        e->corners = d;
+    }
+    return e;
+}
+
+ElementPtr CreateBlankElement() {
+    auto e = std::make_unique<Element>();
+    // The struct's defaults are those of a blank element.
+    return e;
+}
+
+ElementPtr CopyElement(const Element& source) {
+    auto e = std::make_unique<Element>();
+    e->owner = source.owner;
+    e->kind = source.kind;
+    e->corners = source.corners;
+    e->page = source.page;
+    if (source.picture) {
+        e->picture = source.picture->Clone();
+    }
+    e->outlineOn = source.outlineOn;
+    e->outlineWidth = source.outlineWidth;
+    e->outlineColour = source.outlineColour;
+    e->fillOn = source.fillOn;
+    e->fillColour = source.fillColour;
+    e->fillColour2 = source.fillColour2;
+    e->fillStyle = source.fillStyle;
+    e->gradientAngle = source.gradientAngle;
+    e->gradientCentreX = source.gradientCentreX;
+    e->gradientCentreY = source.gradientCentreY;
+    if (source.text) {
+        e->text = std::make_unique<TextBlock>(source.text->CopyWithoutReserved());
+    }
+    e->selected = source.selected;
+    e->transparent = source.transparent;
+    e->groupId = source.groupId;
+    e->groupMember = source.groupMember;
+    e->halfTurned = source.halfTurned;
+    return e;
+}
+
+void AssignElement(Element& target, const Element& source) {
+    target.owner = source.owner;
+    target.page = source.page;
+    target.kind = source.kind;
+    target.corners = source.corners;
+    target.selected = source.selected;
+    target.fillColour = source.fillColour;
+    target.fillColour2 = source.fillColour2;
+    target.outlineColour = source.outlineColour;
+    target.gradientAngle = source.gradientAngle;
+    target.gradientCentreX = source.gradientCentreX;
+    target.gradientCentreY = source.gradientCentreY;
+    target.fillStyle = source.fillStyle;
+    target.fillOn = source.fillOn;
+    target.outlineOn = source.outlineOn;
+    target.outlineWidth = source.outlineWidth;
+    target.transparent = source.transparent;
+    target.halfTurned = source.halfTurned;
+    target.groupId = source.groupId;
+    target.groupMember = source.groupMember;
+    // Release first: source and target may share nothing but must not alias.
+    std::unique_ptr<TextBlock> text;
+    std::unique_ptr<Dib> picture;
+    if (HasTextBlock(source.kind) && source.text) {
+        text = std::make_unique<TextBlock>(source.text->CopyWithoutReserved());
+    }
+    if (source.kind == ElementKind::Picture && source.picture) {
+        picture = source.picture->Clone();
+    }
+    target.text = std::move(text);
+    target.picture = std::move(picture);
+}
+
+void MoveElement(Element& element, float dx, float dy) {
+    for (DocPoint& c : element.corners) {
+        c.x += dx;
+        c.y += dy;
+    }
+}
+
+void ScaleElement(Element& element, float sx, float sy, float cx, float cy) {
+    for (DocPoint& c : element.corners) {
+        c.x = (c.x - cx) * sx + cx;
+        c.y = (c.y - cy) * sy + cy;
+    }
+}
+
+void RotateElement(Element& element, float angle, float cx, float cy) {
+    element.halfTurned ^= 1;
+    const float cosA = std::cos(angle);
+    const float sinA = std::sin(angle);
+    for (DocPoint& c : element.corners) {
+        const float u = c.x - cx;
+        const float v = c.y - cy;
+        c.x = cosA * u + sinA * v + cx;
+        c.y = -sinA * u + cosA * v + cy;
+    }
+}
+
+}  // namespace quenby

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "document/Element.h"
+
+#include <QPoint>
+
+#include <array>
+
+namespace quenby {
+
+// A new element as a tool makes it, from the four device points of the dragged
+// rectangle (upper left, upper right, lower right, lower left; a click passes the
+// same point four times). Texts get a new text block. The element is selected.
+ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
+                         const std::array<QPoint, 4>& devicePoints);
+
+// The element the loader fills in field by field.
+ElementPtr CreateBlankElement();
+
+// A deep copy: equal in every field but the scratch words and the reserved bytes,
+// which are zero.
+ElementPtr CopyElement(const Element& source);
+
+// Copies the drawing state of `source` into `target` (property dialogs edit a copy
+// and assign it back). The target's reserved bytes and scratch words stay its own.
+void AssignElement(Element& target, const Element& source);
+
+void MoveElement(Element& element, float dx, float dy);
+void ScaleElement(Element& element, float sx, float sy, float cx, float cy);
+// Turns about (cx, cy) by `angle` radians and toggles halfTurned.
+void RotateElement(Element& element, float angle, float cx, float cy);
+
+// A half turn as the program passes it: pi as a 32-bit float.
+inline constexpr float kHalfTurn = 3.14159265358979323846f;
+
+}  // namespace quenby

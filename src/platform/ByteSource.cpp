@@ -1,0 +1,37 @@
+#include "platform/ByteSource.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <cstring>
+
+namespace quenby {
+
+std::size_t MemorySource::Read(void* into, std::size_t size) {
+    const std::size_t n = std::min<std::size_t>(size, bytes_.size() - position_);
+    if (n > 0) {
+        std::memcpy(into, bytes_.data() + position_, n);
+    }
+    position_ += n;
+    return n;
+}
+
+std::size_t DeviceSource::Read(void* into, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const qint64 n = device_.read(static_cast<char*>(into) + done,
+                                      static_cast<qint64>(size - done));
+        if (n <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+std::uint64_t DeviceSource::Remaining() const {
+    const qint64 left = device_.size() - device_.pos();
+    return left > 0 ? static_cast<std::uint64_t>(left) : 0;
+}
+
+}  // namespace quenby

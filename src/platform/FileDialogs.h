@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace quenby {
+
+// What a file dialog is asked for. `filter` is in the program's own form:
+// display text and pattern separated by bars, e.g. "Documents (*.WXD)|*.wxd|".
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultExtension;  // without the dot
+    QString initialFolder;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+
+    // The chosen file, or nothing when the user cancels.
+    virtual std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) = 0;
+    // Asks before overwriting an existing file.
+    virtual std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) = 0;
+};
+
+// The bar-separated filter as a list of Qt name filters, "Text (*.a *.A)".
+QStringList QtNameFilters(const QString& barFilter);
+
+class WidgetFileDialogs final : public FileDialogs {
+public:
+    explicit WidgetFileDialogs(QWidget* owner) : owner_(owner) {}
+
+    std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) override;
+    std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) override;
+
+private:
+    QWidget* owner_;
+};
+
+}  // namespace quenby

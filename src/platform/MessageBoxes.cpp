@@ -1,0 +1,45 @@
+#include "platform/MessageBoxes.h"
+
+#include "platform/ResourceStrings.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace quenby {
+
+void MessageBoxes::Warn(int textId, int captionId) {
+    Show(ResourceString(textId), ResourceString(captionId), MessageButtons::Ok,
+         MessageIcon::Exclamation, true);
+}
+
+MessageAnswer WidgetMessageBoxes::Show(const QString& text, const QString& caption,
+                                       MessageButtons buttons, MessageIcon icon, bool owned) {
+    QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
+                    caption, text, QMessageBox::NoButton, owned ? owner_ : nullptr);
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    if (icon == MessageIcon::Exclamation) {
+        QApplication::beep();
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: break;
+    }
+    // Closing the window of a question counts as its safest answer.
+    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+           : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                  : MessageAnswer::Ok;
+}
+
+}  // namespace quenby

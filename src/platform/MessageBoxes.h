@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quenby {
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { Exclamation, Question };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// Every message the program shows goes through this, so that engine code stays free
+// of widgets and tests can answer the questions.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // `owned`: the box belongs to the program's window (modal to it); otherwise it
+    // stands on its own. An empty caption leaves the title bar blank.
+    virtual MessageAnswer Show(const QString& text, const QString& caption,
+                               MessageButtons buttons = MessageButtons::Ok,
+                               MessageIcon icon = MessageIcon::Exclamation, bool owned = true) = 0;
+
+    // Shorthand for the common case: numbered text and caption, OK, exclamation.
+    void Warn(int textId, int captionId);
+};
+
+// Real message boxes, owned by `owner` (may be null).
+class WidgetMessageBoxes final : public MessageBoxes {
+public:
+    explicit WidgetMessageBoxes(QWidget* owner) : owner_(owner) {}
+
+    MessageAnswer Show(const QString& text, const QString& caption, MessageButtons buttons,
+                       MessageIcon icon, bool owned) override;
+
+private:
+    QWidget* owner_;
+};
+
+}  // namespace quenby

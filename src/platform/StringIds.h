@@ -1,0 +1,17 @@
+#pragma once
+
+// Numbers of the resource strings that code refers to by name.
+namespace quenby::str {
+
+inline constexpr int kProductName = 7999;          // "Wexmoor Arts Craftbox"
+inline constexpr int kDocumentFilter = 8000;       // file-dialog filter for documents
+inline constexpr int kNoRoomText = 8006;           // "No hay espacio para añadir un elemento"
+inline constexpr int kNoRoomCaption = 8007;        // "Memoria llena"
+inline constexpr int kSaveChangesQuestion = 8042;  // "¿Quiere guardar los cambios ...?"
+inline constexpr int kChooseFileTitle = 8044;      // "Seleccionar nombre de fichero "
+inline constexpr int kCannotOpenFile = 8045;       // "No se puede abrir el fichero "
+inline constexpr int kErrorCaption = 8046;         // "Error"
+inline constexpr int kInvalidFile = 8047;          // "Fichero no válido"
+inline constexpr int kOpenDocumentCaption = 8048;  // "Abrir documento"
+
+}  // namespace quenby::str

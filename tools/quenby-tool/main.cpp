@@ -1,0 +1,54 @@
+#include "Subcommand.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using quenby::tool::Subcommand;
+
+namespace {
+
+const Subcommand kSubcommands[] = {
+    {"info", "info FILE.wxd", quenby::tool::RunInfo},
+    {"resave", "resave IN.wxd OUT.wxd", quenby::tool::RunResave},
+};
+
+int Usage() {
+    std::fputs("usage: quenby-tool COMMAND ...\n", stderr);
+    for (const Subcommand& s : kSubcommands) {
+        std::fprintf(stderr, "  quenby-tool %s\n", s.usage);
+    }
+    return 1;
+}
+
+}  // namespace
+
+namespace quenby::tool {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+}  // namespace quenby::tool
+
+int main(int argc, char** argv) {
+    // The same engine as the program, without a screen: fonts and drawing work
+    // on the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QStringList args = QGuiApplication::arguments();
+    if (args.size() < 2) {
+        return Usage();
+    }
+    const QString name = args.at(1);
+    args.remove(0, 2);
+    for (const Subcommand& s : kSubcommands) {
+        if (name == QLatin1String(s.name)) {
+            return s.run(args);
+        }
+    }
+    return Usage();
+}
