@@ -40,13 +40,14 @@ std::unique_ptr<Document> BusyDocument(ElementOwner* owner) {
         ElementKind kind = i < 100   ? ElementKind::Picture
                            : i < 400 ? ElementKind::Text
                                      : ElementKind(2 + i % 3);
-        ElementPtr e = CreateElement(owner, 0, kind,
-                                     {QPoint(x, y), QPoint(x + 50, y), QPoint(x + 50, y + 30),
-                                      QPoint(x, y + 30)});
+        ElementPtr e = CreateElement(
+            owner, 0, kind,
+            {QPoint(x, y), QPoint(x + 50, y), QPoint(x + 50, y + 30), QPoint(x, y + 30)});
         if (kind == ElementKind::Picture) {
             e->picture = Dib::Create(300, 300, 8);
             auto bits = e->picture->Bits();
-            for (std::size_t k = 0; k < bits.size(); ++k) bits[k] = std::uint8_t(k * 7);
+            for (std::size_t k = 0; k < bits.size(); ++k)
+                bits[k] = std::uint8_t(k * 7);
         } else if (e->text) {
             e->text->SetText(QStringLiteral("Feliz cumpleaños\r\nnúmero %1").arg(i));
         }

@@ -11,7 +11,8 @@
 namespace {
 
 quenby::fuzz::Entry Lookup(const char* name) {
-    if (std::strcmp(name, "wxd_reader") == 0) return quenby::fuzz::WxdReader;
+    if (std::strcmp(name, "wxd_reader") == 0)
+        return quenby::fuzz::WxdReader;
     return nullptr;
 }
 

@@ -24,7 +24,8 @@ bool UsesSingleSheet(const Document& doc) {
 
 QString FolderOf(const QString& path) {
     QString folder = QFileInfo(path).absolutePath();
-    if (!folder.endsWith(u'/')) folder += u'/';
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
     return folder;
 }
 
@@ -77,9 +78,9 @@ bool DocumentController::ConfirmDiscard() {
     if (!doc_.modified) {
         return true;
     }
-    const MessageAnswer answer = messages_.Show(
-        ResourceString(str::kSaveChangesQuestion), ResourceString(str::kProductName),
-        MessageButtons::YesNoCancel, MessageIcon::Exclamation, /*owned=*/false);
+    const MessageAnswer answer =
+        messages_.Show(ResourceString(str::kSaveChangesQuestion), ResourceString(str::kProductName),
+                       MessageButtons::YesNoCancel, MessageIcon::Exclamation, /*owned=*/false);
     switch (answer) {
         case MessageAnswer::No:
             return true;

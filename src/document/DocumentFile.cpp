@@ -24,8 +24,10 @@ void BringIntoRange(Document& doc) {
     doc.orientation = InRange(doc.orientation, 0, 1, 0);
     doc.tilesAcross = std::uint16_t(std::clamp<int>(doc.tilesAcross, 1, kMaxTiles));
     doc.tilesDown = std::uint16_t(std::clamp<int>(doc.tilesDown, 1, kMaxTiles));
-    if (doc.isCard > kPageSet) doc.isCard = kPageSet;
-    if (doc.currentPage >= kFaceCount) doc.currentPage = 0;
+    if (doc.isCard > kPageSet)
+        doc.isCard = kPageSet;
+    if (doc.currentPage >= kFaceCount)
+        doc.currentPage = 0;
 }
 
 bool ReadHeader(ByteSource& source, Document& doc) {
@@ -70,7 +72,8 @@ bool ReadHeader(ByteSource& source, Document& doc) {
 void ReadRecord(std::span<const std::uint8_t> bytes, Element& e) {
     FieldReader r(bytes);
     for (DocPoint& c : e.corners) {
-        if (!r.F32(c.x) || !r.F32(c.y)) return;
+        if (!r.F32(c.x) || !r.F32(c.y))
+            return;
     }
     std::uint8_t transparentInFile = 0;
     if (r.U8(e.page) && r.U8(e.outlineOn) && r.U8(e.outlineWidth) && r.U32(e.outlineColour) &&
@@ -90,11 +93,14 @@ void EndWithin(char* field, std::size_t size) {
 
 void ReadTextBlock(std::span<const std::uint8_t> bytes, TextBlock& t) {
     FieldReader r(bytes);
-    if (!r.U16(t.alignment)) return;
+    if (!r.U16(t.alignment))
+        return;
     std::array<std::uint8_t, LogFont::kSize> font;
-    if (!r.Bytes(font.data(), font.size())) return;
+    if (!r.Bytes(font.data(), font.size()))
+        return;
     t.font = LogFont::Unpack(font.data());
-    if (!r.Bytes(t.chars.data(), t.chars.size())) return;
+    if (!r.Bytes(t.chars.data(), t.chars.size()))
+        return;
     EndWithin(t.chars.data(), t.chars.size());
     r.U32(t.fillColour) && r.U32(t.fillColour2) && r.U32(t.outlineColour) && r.U16(t.fillStyle) &&
         r.U16(t.gradientAngle) && r.U8(t.outlineOn) && r.U8(t.outlineWidth) && r.U8(t.fillOn) &&

@@ -40,7 +40,7 @@ struct Element {
     std::int32_t gradientCentreY = 50;
     std::unique_ptr<TextBlock> text;
     std::uint8_t selected = 1;
-    std::uint8_t transparent = 0;  // palette index 255 left out when drawing the picture
+    std::uint8_t transparent = 0;   // palette index 255 left out when drawing the picture
     std::uint16_t groupId = 0;      // nonzero: leads this group
     std::uint16_t groupMember = 0;  // nonzero: follows the group with this id
     std::array<std::uint8_t, kReservedSize> reserved{};

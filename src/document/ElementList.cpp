@@ -70,23 +70,27 @@ void ElementList::DeleteSelected() {
         if (slots_[read]->selected) {
             slots_[read].reset();
         } else {
-            if (write != read) slots_[write] = std::move(slots_[read]);
+            if (write != read)
+                slots_[write] = std::move(slots_[read]);
             ++write;
         }
     }
 }
 
 void ElementList::SelectAll() {
-    for (Element& e : *this) e.selected = 1;
+    for (Element& e : *this)
+        e.selected = 1;
 }
 
 void ElementList::DeselectAll() {
-    for (Element& e : *this) e.selected = 0;
+    for (Element& e : *this)
+        e.selected = 0;
 }
 
 int ElementList::SelectedCount() const {
     int n = 0;
-    for (const Element& e : *this) n += e.selected ? 1 : 0;
+    for (const Element& e : *this)
+        n += e.selected ? 1 : 0;
     return n;
 }
 
@@ -95,8 +99,10 @@ void ElementList::DissolveGroup(std::uint16_t id) {
         return;
     }
     for (Element& e : *this) {
-        if (e.groupId == id) e.groupId = 0;
-        if (e.groupMember == id) e.groupMember = 0;
+        if (e.groupId == id)
+            e.groupId = 0;
+        if (e.groupMember == id)
+            e.groupMember = 0;
     }
 }
 

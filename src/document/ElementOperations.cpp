@@ -19,11 +19,10 @@ ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
     e->owner = owner;
     e->kind = kind;
     e->page = std::uint8_t(page);
-    e->outlineOn =
-        (kind == ElementKind::Picture || kind == ElementKind::Text ||
-         kind == ElementKind::CircularText)
-            ? 0
-            : 1;
+    e->outlineOn = (kind == ElementKind::Picture || kind == ElementKind::Text ||
+                    kind == ElementKind::CircularText)
+                       ? 0
+                       : 1;
     e->fillColour2 = kBlack;
     if (HasTextBlock(kind)) {
         e->text = std::make_unique<TextBlock>();

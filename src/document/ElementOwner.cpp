@@ -9,15 +9,19 @@ namespace {
 
 // trunc() of a float into a 64-bit integer without overflow on absurd coordinates.
 std::int64_t Truncate(float v) {
-    if (!(v == v)) return 0;  // NaN from a damaged file
+    if (!(v == v))
+        return 0;  // NaN from a damaged file
     constexpr float kLimit = 1.0e15f;
-    if (v > kLimit) return std::int64_t(kLimit);
-    if (v < -kLimit) return -std::int64_t(kLimit);
+    if (v > kLimit)
+        return std::int64_t(kLimit);
+    if (v < -kLimit)
+        return -std::int64_t(kLimit);
     return std::int64_t(v);
 }
 
 int Clamp32(std::int64_t v) {
-    constexpr std::int64_t lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    constexpr std::int64_t lo = std::numeric_limits<int>::min(),
+                           hi = std::numeric_limits<int>::max();
     return int(v < lo ? lo : v > hi ? hi : v);
 }
 

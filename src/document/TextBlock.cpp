@@ -13,7 +13,9 @@ TextBlock::TextBlock() {
     font.SetFace(QStringLiteral("RavelockWizard"));
 }
 
-QString TextBlock::Text() const { return FromWindows1252(chars.data(), chars.size()); }
+QString TextBlock::Text() const {
+    return FromWindows1252(chars.data(), chars.size());
+}
 
 void TextBlock::SetText(const QString& text) {
     chars.fill(0);

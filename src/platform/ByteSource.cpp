@@ -19,8 +19,8 @@ std::size_t MemorySource::Read(void* into, std::size_t size) {
 std::size_t DeviceSource::Read(void* into, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        const qint64 n = device_.read(static_cast<char*>(into) + done,
-                                      static_cast<qint64>(size - done));
+        const qint64 n =
+            device_.read(static_cast<char*>(into) + done, static_cast<qint64>(size - done));
         if (n <= 0) {
             break;
         }

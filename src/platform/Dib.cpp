@@ -33,13 +33,20 @@ std::optional<Layout> Describe(std::int32_t width, std::int32_t height, std::uin
                                std::uint32_t compression, std::uint32_t sizeImage,
                                std::uint32_t coloursUsed) {
     Layout l;
-    if (width <= 0 || width > Dib::kMaxDimension || height == 0 ||
-        height < -Dib::kMaxDimension || height > Dib::kMaxDimension) {
+    if (width <= 0 || width > Dib::kMaxDimension || height == 0 || height < -Dib::kMaxDimension ||
+        height > Dib::kMaxDimension) {
         return std::nullopt;
     }
     switch (bitCount) {
-        case 1: case 4: case 8: case 16: case 24: case 32: break;
-        default: return std::nullopt;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            return std::nullopt;
     }
     const std::uint32_t paletteMax = bitCount <= 8 ? (1u << bitCount) : 256u;
     if (coloursUsed > paletteMax) {
@@ -53,7 +60,8 @@ std::optional<Layout> Describe(std::int32_t width, std::int32_t height, std::uin
             l.imageBytes = StrideFor(width, bitCount) * rows;
             break;
         case Dib::BitFields:
-            if (bitCount != 16 && bitCount != 32) return std::nullopt;
+            if (bitCount != 16 && bitCount != 32)
+                return std::nullopt;
             l.tableBytes += 12;
             l.imageBytes = StrideFor(width, bitCount) * rows;
             break;
@@ -103,7 +111,8 @@ void DecodeRunLength(std::span<const std::uint8_t> in, bool fourBit, int width, 
     int x = 0, y = 0;
     std::size_t i = 0;
     auto put = [&](std::uint8_t v) {
-        if (x < width && y < height) indices[std::size_t(y) * width + x] = v;
+        if (x < width && y < height)
+            indices[std::size_t(y) * width + x] = v;
         ++x;
     };
     while (i + 1 < in.size() && y < height) {
@@ -119,13 +128,15 @@ void DecodeRunLength(std::span<const std::uint8_t> in, bool fourBit, int width, 
         } else if (value == 1) {  // end of bitmap
             break;
         } else if (value == 2) {  // delta
-            if (i + 1 >= in.size()) break;
+            if (i + 1 >= in.size())
+                break;
             x += in[i];
             y += in[i + 1];
             i += 2;
         } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
             const std::size_t bytes = fourBit ? (value + 1u) / 2u : value;
-            if (i + bytes > in.size()) break;
+            if (i + bytes > in.size())
+                break;
             for (int k = 0; k < value; ++k) {
                 const std::uint8_t b = in[i + (fourBit ? k / 2 : k)];
                 put(fourBit ? ((k & 1) ? (b & 0x0F) : (b >> 4)) : b);
@@ -212,7 +223,8 @@ std::unique_ptr<Dib> Dib::ReadFileImage(ByteSource& source) {
         w.U32(headerSize);
         w.Bytes(rest, sizeof rest);
         layout = DescribePacked(packed);
-        if (!layout) return nullptr;
+        if (!layout)
+            return nullptr;
         tableInFile = layout->tableBytes;
     } else if (headerSize == kCoreHeaderSize) {
         std::uint8_t rest[kCoreHeaderSize - 4];
@@ -226,7 +238,8 @@ std::unique_ptr<Dib> Dib::ReadFileImage(ByteSource& source) {
         r.U16(planes);
         r.U16(bits);
         layout = Describe(width, height, bits, Rgb, 0, 0);
-        if (!layout) return nullptr;
+        if (!layout)
+            return nullptr;
         core = true;
         tableInFile = std::size_t(layout->colourCount) * 3;
         w.U32(kInfoHeaderSize);
@@ -298,7 +311,9 @@ void Dib::AppendFileImage(std::vector<std::uint8_t>& out) const {
     w.Bytes(packed_.data(), packed_.size());
 }
 
-std::size_t Dib::Stride() const { return std::size_t(StrideFor(width_, bitCount_)); }
+std::size_t Dib::Stride() const {
+    return std::size_t(StrideFor(width_, bitCount_));
+}
 
 std::span<std::uint8_t> Dib::Bits() {
     return std::span<std::uint8_t>(packed_).subspan(bitsOffset_);
@@ -343,7 +358,8 @@ QImage Dib::ToImage() const {
             table.append(0xFF000000u | Colour(i));
         }
         // Indices past the table show black, as a palette device would.
-        while (table.size() < (1 << bitCount_)) table.append(0xFF000000u);
+        while (table.size() < (1 << bitCount_))
+            table.append(0xFF000000u);
         image.setColorTable(table);
         if (compression_ == Rle8 || compression_ == Rle4) {
             std::vector<std::uint8_t> indices;
@@ -380,7 +396,8 @@ QImage Dib::ToImage() const {
         r.U32(masks[2]);
     }
     auto channel = [](std::uint32_t v, std::uint32_t m) -> std::uint32_t {
-        if (m == 0) return 0;
+        if (m == 0)
+            return 0;
         const int shift = std::countr_zero(m);
         const std::uint32_t max = m >> shift;
         return ((v & m) >> shift) * 255u / max;
@@ -399,8 +416,8 @@ QImage Dib::ToImage() const {
                 v = std::uint32_t(src[x * 2]) | (std::uint32_t(src[x * 2 + 1]) << 8);
             } else {
                 const std::uint8_t* p = src + std::size_t(x) * 4;
-                v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
-                    (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
+                v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
+                    (std::uint32_t(p[3]) << 24);
             }
             dst[x] = qRgb(int(channel(v, masks[0])), int(channel(v, masks[1])),
                           int(channel(v, masks[2])));

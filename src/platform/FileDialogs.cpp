@@ -18,7 +18,8 @@ QStringList QtNameFilters(const QString& barFilter) {
         const QStringList given = patterns;
         for (const QString& p : given) {
             for (const QString& v : {p.toLower(), p.toUpper()}) {
-                if (!patterns.contains(v)) patterns.append(v);
+                if (!patterns.contains(v))
+                    patterns.append(v);
             }
         }
         // Qt takes the patterns from the last parentheses of the text.

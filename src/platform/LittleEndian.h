@@ -19,18 +19,21 @@ public:
     explicit FieldReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool U8(std::uint8_t& v) {
-        if (!Fits(1)) return false;
+        if (!Fits(1))
+            return false;
         v = bytes_[pos_++];
         return true;
     }
     bool U16(std::uint16_t& v) {
-        if (!Fits(2)) return false;
+        if (!Fits(2))
+            return false;
         v = static_cast<std::uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
         pos_ += 2;
         return true;
     }
     bool U32(std::uint32_t& v) {
-        if (!Fits(4)) return false;
+        if (!Fits(4))
+            return false;
         v = std::uint32_t(bytes_[pos_]) | (std::uint32_t(bytes_[pos_ + 1]) << 8) |
             (std::uint32_t(bytes_[pos_ + 2]) << 16) | (std::uint32_t(bytes_[pos_ + 3]) << 24);
         pos_ += 4;
@@ -38,30 +41,35 @@ public:
     }
     bool I16(std::int16_t& v) {
         std::uint16_t u = 0;
-        if (!U16(u)) return false;
+        if (!U16(u))
+            return false;
         v = static_cast<std::int16_t>(u);
         return true;
     }
     bool I32(std::int32_t& v) {
         std::uint32_t u = 0;
-        if (!U32(u)) return false;
+        if (!U32(u))
+            return false;
         v = static_cast<std::int32_t>(u);
         return true;
     }
     bool F32(float& v) {
         std::uint32_t u = 0;
-        if (!U32(u)) return false;
+        if (!U32(u))
+            return false;
         v = std::bit_cast<float>(u);
         return true;
     }
     bool Bytes(void* into, std::size_t n) {
-        if (!Fits(n)) return false;
+        if (!Fits(n))
+            return false;
         std::memcpy(into, bytes_.data() + pos_, n);
         pos_ += n;
         return true;
     }
     bool Skip(std::size_t n) {
-        if (!Fits(n)) return false;
+        if (!Fits(n))
+            return false;
         pos_ += n;
         return true;
     }

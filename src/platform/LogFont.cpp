@@ -10,7 +10,9 @@
 
 namespace quenby {
 
-QString LogFont::Face() const { return FromWindows1252(faceName.data(), faceName.size()); }
+QString LogFont::Face() const {
+    return FromWindows1252(faceName.data(), faceName.size());
+}
 
 void LogFont::SetFace(const QString& face) {
     faceName.fill(0);

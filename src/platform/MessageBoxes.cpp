@@ -31,10 +31,14 @@ MessageAnswer WidgetMessageBoxes::Show(const QString& text, const QString& capti
         QApplication::beep();
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            break;
     }
     // Closing the window of a question counts as its safest answer.
     return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel

@@ -29,6 +29,8 @@ QString ResourceString(int id) {
     return s ? QString::fromUtf8(s->text) : QString();
 }
 
-bool HasResourceString(int id) { return Find(id) != nullptr; }
+bool HasResourceString(int id) {
+    return Find(id) != nullptr;
+}
 
 }  // namespace quenby

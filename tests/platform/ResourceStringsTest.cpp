@@ -7,7 +7,8 @@ namespace quenby {
 TEST(ResourceStrings, TextsStandExactlyAsTheProgramShowsThem) {
     EXPECT_EQ(ResourceString(7999), QStringLiteral("Wexmoor Arts Craftbox"));
     EXPECT_EQ(ResourceString(8006), QStringLiteral("No hay espacio para añadir un elemento"));
-    EXPECT_EQ(ResourceString(8045), QStringLiteral("No se puede abrir el fichero "));  // trailing blank
+    EXPECT_EQ(ResourceString(8045),
+              QStringLiteral("No se puede abrir el fichero "));  // trailing blank
     EXPECT_EQ(ResourceString(8047), QStringLiteral("Fichero no válido"));
     EXPECT_EQ(ResourceString(8000), QStringLiteral("Documentos Wexmoor Arts (*.WXD)|*.wxd|"));
     EXPECT_EQ(ResourceString(8056), QStringLiteral("½ Pliegue horizontal"));

@@ -13,7 +13,8 @@ void AppendHeader(ByteBuilder& b, const HeaderFields& h) {
 
 void AppendRecord(ByteBuilder& b, const RecordFields& r) {
     b.u8(r.kind);
-    for (float c : r.corners) b.f32(c);
+    for (float c : r.corners)
+        b.f32(c);
     b.u8(r.page).u8(r.outlineOn).u8(r.outlineWidth).u32(r.outlineColour).u8(r.fillOn);
     b.u32(r.fillColour).u32(r.fillColour2).u8(r.fillStyle).u16(r.gradientAngle);
     b.i32(r.centreX).i32(r.centreY).u8(r.transparentByte).u16(r.groupId).u16(r.groupMember);
@@ -24,8 +25,8 @@ void AppendTextBlock(ByteBuilder& b, const TextFields& t) {
     b.u16(t.alignment);
     b.i32(t.height).i32(0).i32(0).i32(0).i32(t.weight).zeros(8).fixed(t.face, 32);
     b.fixed(t.chars, 500);
-    b.u32(0).u32(0).u32(0).u16(0).u16(0);          // colours, fill style, angle
-    b.u8(0).u8(1).u8(1).u8(0).u8(t.shadowOn);      // outline, width, fill, turned, shadow
+    b.u32(0).u32(0).u32(0).u16(0).u16(0);      // colours, fill style, angle
+    b.u8(0).u8(1).u8(1).u8(0).u8(t.shadowOn);  // outline, width, fill, turned, shadow
     b.i32(t.shadowDx).i32(t.shadowDy).u32(t.shadowColour).i32(50).i32(50);
     b.fill(50, t.reservedFill);
 }
@@ -47,19 +48,25 @@ std::vector<std::uint8_t> Bitmap8Impl(int width, int height, bool core) {
     }
     for (int i = 0; i < 256; ++i) {
         b.u8(std::uint8_t(i)).u8(std::uint8_t(i)).u8(std::uint8_t(255 - i));
-        if (!core) b.u8(0);
+        if (!core)
+            b.u8(0);
     }
     for (int row = 0; row < height; ++row) {
         const int y = height - 1 - row;  // bottom-up
-        for (int x = 0; x < stride; ++x) b.u8(x < width ? std::uint8_t(x + y) : 0);
+        for (int x = 0; x < stride; ++x)
+            b.u8(x < width ? std::uint8_t(x + y) : 0);
     }
     return b.bytes;
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> Bitmap8(int width, int height) { return Bitmap8Impl(width, height, false); }
-std::vector<std::uint8_t> Bitmap8Core(int width, int height) { return Bitmap8Impl(width, height, true); }
+std::vector<std::uint8_t> Bitmap8(int width, int height) {
+    return Bitmap8Impl(width, height, false);
+}
+std::vector<std::uint8_t> Bitmap8Core(int width, int height) {
+    return Bitmap8Impl(width, height, true);
+}
 
 QByteArray ToQByteArray(const std::vector<std::uint8_t>& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));

@@ -14,7 +14,10 @@ namespace quenby::test {
 // so tests check the readers against the byte tables themselves.
 class ByteBuilder {
 public:
-    ByteBuilder& u8(std::uint8_t v) { bytes.push_back(v); return *this; }
+    ByteBuilder& u8(std::uint8_t v) {
+        bytes.push_back(v);
+        return *this;
+    }
     ByteBuilder& u16(std::uint16_t v) { return u8(v & 0xFF).u8(v >> 8); }
     ByteBuilder& u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
     ByteBuilder& i32(std::int32_t v) { return u32(std::uint32_t(v)); }
@@ -25,11 +28,18 @@ public:
     }
     // `s` padded with zeros to `size` bytes (or cut to it).
     ByteBuilder& fixed(const std::string& s, std::size_t size) {
-        for (std::size_t i = 0; i < size; ++i) u8(i < s.size() ? std::uint8_t(s[i]) : 0);
+        for (std::size_t i = 0; i < size; ++i)
+            u8(i < s.size() ? std::uint8_t(s[i]) : 0);
         return *this;
     }
-    ByteBuilder& zeros(std::size_t n) { bytes.insert(bytes.end(), n, 0); return *this; }
-    ByteBuilder& fill(std::size_t n, std::uint8_t v) { bytes.insert(bytes.end(), n, v); return *this; }
+    ByteBuilder& zeros(std::size_t n) {
+        bytes.insert(bytes.end(), n, 0);
+        return *this;
+    }
+    ByteBuilder& fill(std::size_t n, std::uint8_t v) {
+        bytes.insert(bytes.end(), n, v);
+        return *this;
+    }
     ByteBuilder& append(const std::vector<std::uint8_t>& more) {
         bytes.insert(bytes.end(), more.begin(), more.end());
         return *this;

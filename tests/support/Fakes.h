@@ -27,8 +27,10 @@ public:
     MessageAnswer Show(const QString& text, const QString& caption, MessageButtons buttons,
                        MessageIcon icon, bool owned) override {
         shown.push_back({text, caption, buttons, icon, owned});
-        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::Cancel;
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        if (answers.empty())
+            return MessageAnswer::Cancel;
         const MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
@@ -41,12 +43,8 @@ public:
 // Returns the queued file names; nothing (a cancel) once the queue is empty.
 class FakeFileDialogs final : public FileDialogs {
 public:
-    std::optional<QString> ChooseFileToOpen(const FileDialogRequest& r) override {
-        return Next(r);
-    }
-    std::optional<QString> ChooseFileToSave(const FileDialogRequest& r) override {
-        return Next(r);
-    }
+    std::optional<QString> ChooseFileToOpen(const FileDialogRequest& r) override { return Next(r); }
+    std::optional<QString> ChooseFileToSave(const FileDialogRequest& r) override { return Next(r); }
 
     std::deque<std::optional<QString>> choices;
     std::vector<FileDialogRequest> requests;
@@ -54,7 +52,8 @@ public:
 private:
     std::optional<QString> Next(const FileDialogRequest& r) {
         requests.push_back(r);
-        if (choices.empty()) return std::nullopt;
+        if (choices.empty())
+            return std::nullopt;
         auto c = choices.front();
         choices.pop_front();
         return c;

@@ -9,9 +9,12 @@ MessageAnswer ConsoleMessages::Show(const QString& text, const QString&, Message
     ++shown_;
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     switch (buttons) {
-        case MessageButtons::Ok: return MessageAnswer::Ok;
-        case MessageButtons::YesNo: return MessageAnswer::No;
-        case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
 }

@@ -40,7 +40,8 @@ int RunInfo(const QStringList& args) {
     if (!loaded->Load(args[0])) {
         return 1;
     }
-    const QByteArray json = QJsonDocument(DocumentToJson(loaded->doc)).toJson(QJsonDocument::Indented);
+    const QByteArray json =
+        QJsonDocument(DocumentToJson(loaded->doc)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     return 0;
 }
