@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/ElementList.h"
+
+namespace quenby {
+
+struct Document;
+class DocumentHost;
+class MessageBoxes;
+
+// The editor's own element clipboard and its one-level undo. Both live as long as
+// the editor window, so the clipboard survives New, Open and templates and elements
+// can be pasted from one document into another.
+class ClipboardAndUndo {
+public:
+    ClipboardAndUndo(Document& document, DocumentHost& host, MessageBoxes& messages)
+        : document_(document), host_(host), messages_(messages) {}
+    ClipboardAndUndo(const ClipboardAndUndo&) = delete;
+    ClipboardAndUndo& operator=(const ClipboardAndUndo&) = delete;
+
+    // Undo: a deep, selection-free copy of the element list taken before a change.
+    void TakeSnapshot();
+    void DiscardSnapshot();
+    void RestoreSnapshot();  // command 1760
+
+    void CopySelection();                      // 1762
+    void CutSelection();                       // 1761: takes no snapshot
+    void PasteClipboard(int zoomPercent);      // 1763
+    void DuplicateSelection(int zoomPercent);  // 8074
+    void DeleteSelection();                    // 1764
+    void ClearPage();                          // 1765: asks first; cannot be undone
+
+    // Enablers; every editing command is off while the start screen is up.
+    bool CanUndo(bool startScreenUp) const { return !startScreenUp && undoAvailable_; }
+    bool CanPaste(bool startScreenUp) const { return !startScreenUp && clipboardFull_; }
+    // Cut, Copy, Duplicate, Delete and Clear page: something selected on any face.
+    bool CanCopy(bool startScreenUp) const;
+
+    bool clipboardFull() const { return clipboardFull_; }
+    bool undoAvailable() const { return undoAvailable_; }
+    const ElementList& clipboard() const { return clipboard_; }
+    const ElementList& undoSnapshot() const { return undoSnapshot_; }
+
+    // The document-unit distance that 20 screen pixels cover at this zoom.
+    static float PasteStep(int zoomPercent);
+
+private:
+    // Appends a copy of `entry` on the current face; false when the list is full.
+    bool PasteEntry(Element& entry, float step, std::uint16_t groupMember);
+
+    Document& document_;
+    DocumentHost& host_;
+    MessageBoxes& messages_;
+    ElementList clipboard_;
+    ElementList undoSnapshot_;
+    bool clipboardFull_ = false;  // set by the first Copy that copies anything
+    bool undoAvailable_ = false;
+};
+
+}  // namespace quenby
