@@ -143,10 +143,14 @@ bool DocumentController::LoadDocument(const QString& path, bool quiet) {
     wxd::ReadOutcome outcome;
     {
         BusyScope busy(host_);
-        DeviceSource source(file);
+        // One read of the whole file (its size bounds what is held), then the fields
+        // are taken from memory.
+        const QByteArray bytes = file.readAll();
+        file.close();
+        MemorySource source(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
         outcome = wxd::ReadDocument(source, doc_, owner_);
     }
-    file.close();
     if (outcome == wxd::ReadOutcome::NotADocument) {
         messages_.Warn(str::kInvalidFile, str::kOpenDocumentCaption);
         return false;

@@ -18,10 +18,7 @@ QString TextBlock::Text() const {
 }
 
 void TextBlock::SetText(const QString& text) {
-    chars.fill(0);
-    const QByteArray bytes = ToWindows1252(text);
-    std::memcpy(chars.data(), bytes.constData(),
-                std::min<std::size_t>(bytes.size(), kCharsSize - 1));
+    StoreWindows1252(text, chars.data(), chars.size());
 }
 
 TextBlock TextBlock::CopyWithoutReserved() const {

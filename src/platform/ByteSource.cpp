@@ -16,6 +16,30 @@ std::size_t MemorySource::Read(void* into, std::size_t size) {
     return n;
 }
 
+bool ByteSource::AppendTo(std::vector<std::uint8_t>& out, std::size_t size) {
+    if (size > Remaining()) {
+        return false;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + size);
+    if (Read(out.data() + at, size) != size) {
+        out.resize(at);
+        return false;
+    }
+    return true;
+}
+
+bool MemorySource::AppendTo(std::vector<std::uint8_t>& out, std::size_t size) {
+    if (size > bytes_.size() - position_) {
+        return false;
+    }
+    // Straight from the block, without zero-filling the buffer first.
+    out.insert(out.end(), bytes_.begin() + std::ptrdiff_t(position_),
+               bytes_.begin() + std::ptrdiff_t(position_ + size));
+    position_ += size;
+    return true;
+}
+
 std::size_t DeviceSource::Read(void* into, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QIODevice;
 
@@ -20,6 +21,10 @@ public:
 
     // Bytes between the read position and the end.
     virtual std::uint64_t Remaining() const = 0;
+
+    // Appends exactly `size` bytes to `out`; false (and `out` as it was) when fewer
+    // are left.
+    virtual bool AppendTo(std::vector<std::uint8_t>& out, std::size_t size);
 };
 
 class MemorySource final : public ByteSource {
@@ -28,6 +33,7 @@ public:
 
     std::size_t Read(void* into, std::size_t size) override;
     std::uint64_t Remaining() const override { return bytes_.size() - position_; }
+    bool AppendTo(std::vector<std::uint8_t>& out, std::size_t size) override;
     std::size_t Position() const { return position_; }
 
 private:

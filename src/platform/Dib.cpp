@@ -287,9 +287,8 @@ std::unique_ptr<Dib> Dib::ReadFileImage(ByteSource& source) {
         }
     }
 
-    const std::size_t at = packed.size();
-    packed.resize(at + layout->imageBytes);
-    if (!ReadExactly(source, packed.data() + at, layout->imageBytes)) {
+    packed.reserve(packed.size() + layout->imageBytes);
+    if (!source.AppendTo(packed, layout->imageBytes)) {
         return nullptr;
     }
     return FromPacked(std::move(packed));

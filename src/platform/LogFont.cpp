@@ -15,10 +15,7 @@ QString LogFont::Face() const {
 }
 
 void LogFont::SetFace(const QString& face) {
-    faceName.fill(0);
-    const QByteArray bytes = ToWindows1252(face);
-    std::memcpy(faceName.data(), bytes.constData(),
-                std::min<std::size_t>(bytes.size(), kFaceSize - 1));
+    StoreWindows1252(face, faceName.data(), faceName.size());
 }
 
 void LogFont::Pack(std::uint8_t* out) const {

@@ -1,6 +1,8 @@
 #include "platform/Windows1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace quenby {
 namespace {
@@ -53,6 +55,15 @@ QByteArray ToWindows1252(const QString& text) {
         out.append(mapped);
     }
     return out;
+}
+
+void StoreWindows1252(const QString& text, char* field, std::size_t fieldSize) {
+    if (fieldSize == 0) {
+        return;
+    }
+    std::memset(field, 0, fieldSize);
+    const QByteArray bytes = ToWindows1252(text);
+    std::memcpy(field, bytes.constData(), std::min<std::size_t>(bytes.size(), fieldSize - 1));
 }
 
 }  // namespace quenby

@@ -16,4 +16,8 @@ QString FromWindows1252(const char* bytes, std::size_t size);
 // Characters that Windows-1252 cannot hold become '?'.
 QByteArray ToWindows1252(const QString& text);
 
+// Fills a fixed text field of a record: the converted text, cut so that it always
+// ends in a NUL within the field, and zeros after it.
+void StoreWindows1252(const QString& text, char* field, std::size_t fieldSize);
+
 }  // namespace quenby
