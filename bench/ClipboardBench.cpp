@@ -15,13 +15,6 @@ namespace {
 
 using namespace quenby;
 
-class QuietMessages final : public MessageBoxes {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageButtons, MessageIcon, bool) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 void FillFullDocument(Document& doc) {
     for (int i = 0; i < ElementList::kCapacity; ++i) {
         ElementPtr e = CreateBlankElement();
@@ -37,7 +30,7 @@ void BM_SnapshotAndRestore(benchmark::State& state) {
     Document doc;
     FillFullDocument(doc);
     DocumentHost host;
-    QuietMessages messages;
+    SilentMessageBoxes messages;
     ClipboardAndUndo undo(doc, host, messages);
     for (auto _ : state) {
         undo.TakeSnapshot();

@@ -20,18 +20,6 @@ namespace {
 
 using namespace quenby;
 
-class SilentMessages final : public MessageBoxes {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageButtons, MessageIcon, bool) override {
-        return MessageAnswer::Cancel;
-    }
-};
-class NoDialogs final : public FileDialogs {
-public:
-    std::optional<QString> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<QString> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-};
-
 // 1000 elements: 100 pictures of 300 x 300, 300 texts, the rest boxes, ellipses, lines.
 std::unique_ptr<Document> BusyDocument(ElementOwner* owner) {
     auto doc = std::make_unique<Document>();
@@ -61,8 +49,8 @@ struct Fixture {
     FixedOwner owner;
     std::unique_ptr<Document> doc = BusyDocument(&owner);
     DocumentHost host;
-    SilentMessages messages;
-    NoDialogs dialogs;
+    SilentMessageBoxes messages;
+    NoFileDialogs dialogs;
     DocumentController files{*doc, &owner, host, messages, dialogs};
     QString path = dir.filePath(QStringLiteral("busy.wxd"));
     QString rawPath = dir.filePath(QStringLiteral("raw.bin"));

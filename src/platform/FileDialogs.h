@@ -27,6 +27,13 @@ public:
     virtual std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) = 0;
 };
 
+// Nobody to choose a file: every dialog is cancelled.
+class NoFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    std::optional<QString> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
+};
+
 // The bar-separated filter as a list of Qt name filters, "Text (*.a *.A)".
 QStringList QtNameFilters(const QString& barFilter);
 

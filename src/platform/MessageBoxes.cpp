@@ -7,6 +7,18 @@
 
 namespace quenby {
 
+MessageAnswer SafestAnswer(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
+}
+
 void MessageBoxes::Warn(int textId, int captionId) {
     Show(ResourceString(textId), ResourceString(captionId), MessageButtons::Ok,
          MessageIcon::Exclamation, true);
@@ -41,9 +53,7 @@ MessageAnswer WidgetMessageBoxes::Show(const QString& text, const QString& capti
             break;
     }
     // Closing the window of a question counts as its safest answer.
-    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-           : buttons == MessageButtons::YesNo     ? MessageAnswer::No
-                                                  : MessageAnswer::Ok;
+    return SafestAnswer(buttons);
 }
 
 }  // namespace quenby

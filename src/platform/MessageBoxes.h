@@ -26,6 +26,19 @@ public:
     void Warn(int textId, int captionId);
 };
 
+// The answer of a box closed without choosing: Cancel, else No, else OK.
+MessageAnswer SafestAnswer(MessageButtons buttons);
+
+// Shows nothing and gives every question its safest answer: for benchmarks and
+// batch work where nobody is there to answer.
+class SilentMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer Show(const QString&, const QString&, MessageButtons buttons, MessageIcon,
+                       bool) override {
+        return SafestAnswer(buttons);
+    }
+};
+
 // Real message boxes, owned by `owner` (may be null).
 class WidgetMessageBoxes final : public MessageBoxes {
 public:

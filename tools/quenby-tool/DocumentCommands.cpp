@@ -8,6 +8,7 @@
 #include "document/DocumentController.h"
 #include "document/DocumentHost.h"
 #include "document/ElementOwner.h"
+#include "platform/FileDialogs.h"
 
 #include <QJsonDocument>
 
