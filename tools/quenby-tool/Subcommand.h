@@ -20,5 +20,13 @@ int Fail(const QString& message);
 // Subcommands of the document file.
 int RunInfo(const QStringList& args);
 int RunResave(const QStringList& args);
+// Drawing a face into a picture (RenderCommand.cpp).
+int RunRender(const QStringList& args);
+// Graphic files (GraphicCommands.cpp).
+int RunWxgInfo(const QStringList& args);
+int RunWxg2Png(const QStringList& args);
+int RunPng2Wxg(const QStringList& args);
+// Printing to a PDF file (PrintCommand.cpp).
+int RunPrint(const QStringList& args);
 
 }  // namespace quenby::tool

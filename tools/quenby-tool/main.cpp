@@ -11,6 +11,11 @@ namespace {
 const Subcommand kSubcommands[] = {
     {"info", "info FILE.wxd", quenby::tool::RunInfo},
     {"resave", "resave IN.wxd OUT.wxd", quenby::tool::RunResave},
+    {"render", "render IN.wxd --face N --zoom Z --out OUT.png [--dpi D]", quenby::tool::RunRender},
+    {"wxg-info", "wxg-info FILE.wxg", quenby::tool::RunWxgInfo},
+    {"wxg2png", "wxg2png IN.wxg OUT.png", quenby::tool::RunWxg2Png},
+    {"png2wxg", "png2wxg IN.png OUT.wxg [--opaque] [--resolution 0|1]", quenby::tool::RunPng2Wxg},
+    {"print", "print IN.wxd --out OUT.pdf [--dpi D] [--printer-dpi P]", quenby::tool::RunPrint},
 };
 
 int Usage() {
