@@ -1,13 +1,182 @@
 #include "document/ElementDrawing.h"
 
 #include "document/Element.h"
+#include "document/ElementGeometry.h"
+#include "document/ElementOwner.h"
+#include "document/GradientPainters.h"
+#include "document/PictureDrawing.h"
+#include "document/TextDrawing.h"
 #include "platform/DeviceContext.h"
 
-namespace quenby {
+#include <array>
+#include <cmath>
+#include <numbers>
 
-// The painters of the element kinds come with the drawing code; until then an
-// element draws nothing.
-void DrawElementBody(const Element&, DeviceContext&, bool) {}
-void DrawElementOutline(const Element&, DeviceContext&, bool) {}
+namespace quenby {
+namespace {
+
+constexpr int kEllipsePoints = 180;
+constexpr int kCirclePoints = 360;
+
+std::array<QPoint, 4> DeviceCorners(const Element& element) {
+    const ElementOwner& owner = OwnerOf(element);
+    std::array<QPoint, 4> d;
+    for (std::size_t i = 0; i < 4; ++i) {
+        d[i] = owner.ToDevice(element.corners[i]);
+    }
+    return d;
+}
+
+// The not-XOR mode for the length of one drawing.
+class NotXorScope {
+public:
+    NotXorScope(DeviceContext& dc, bool on) : dc_(dc), was_(dc.IsNotXor()) {
+        if (on)
+            dc_.SetNotXor(true);
+    }
+    ~NotXorScope() { dc_.SetNotXor(was_); }
+    NotXorScope(const NotXorScope&) = delete;
+    NotXorScope& operator=(const NotXorScope&) = delete;
+
+private:
+    DeviceContext& dc_;
+    bool was_;
+};
+
+void FillShape(const Element& element, DeviceContext& dc, std::span<const QPoint> shape) {
+    dc.SetPen(DeviceContext::PenStyle::None);
+    if (element.fillStyle == kLinearGradient || element.fillStyle == kRadialGradient) {
+        dc.SetEmptyBrush();
+        dc.ClipToPolygon(shape);
+        const PaintBox box = PaintBox::Around(shape);
+        if (element.fillStyle == kLinearGradient) {
+            PaintLinearGradient(dc, box, element.fillColour, element.fillColour2,
+                                element.gradientAngle, element.halfTurned != 0);
+        } else {
+            PaintRadialGradient(dc, box, element.fillColour, element.fillColour2,
+                                element.gradientCentreX, element.gradientCentreY,
+                                element.halfTurned != 0);
+        }
+        dc.ResetClip();
+        return;
+    }
+    dc.SetSolidBrush(element.fillColour);
+    dc.Polygon(shape);
+}
+
+// The outline's shape; false for kinds that have none.
+bool StrokeShape(const Element& element, DeviceContext& dc) {
+    switch (element.kind) {
+        case ElementKind::Box:
+        case ElementKind::Picture:
+        case ElementKind::Text: {
+            const std::array<QPoint, 4> d = DeviceCorners(element);
+            dc.Polygon(d);
+            return true;
+        }
+        case ElementKind::Line: {
+            const std::array<QPoint, 4> d = DeviceCorners(element);
+            dc.Line(d[0], d[1]);
+            return true;
+        }
+        case ElementKind::Ellipse:
+            dc.Polygon(EllipsePolygon(element));
+            return true;
+        case ElementKind::CircularText:
+            dc.Polygon(CirclePolygon(element));
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+std::vector<QPoint> EllipsePolygon(const Element& element) {
+    const ElementOwner& owner = OwnerOf(element);
+    const auto& c = element.corners;
+    const double mx = (double(c[0].x) + c[2].x) / 2.0, my = (double(c[0].y) + c[2].y) / 2.0;
+    const double ax = (double(c[0].x) - c[3].x) / 2.0, ay = (double(c[0].y) - c[3].y) / 2.0;
+    const double bx = (double(c[2].x) - c[3].x) / 2.0, by = (double(c[2].y) - c[3].y) / 2.0;
+    std::vector<QPoint> points;
+    points.reserve(kEllipsePoints);
+    for (int i = 0; i < kEllipsePoints; ++i) {
+        const double t = double(i) * std::numbers::pi / 90.0;
+        const double s = std::sin(t), k = std::cos(t);
+        points.push_back(owner.ToDevice(DocPoint{float(std::trunc(mx + s * ax + k * bx)),
+                                                 float(std::trunc(my + s * ay + k * by))}));
+    }
+    return points;
+}
+
+std::vector<QPoint> CirclePolygon(const Element& element) {
+    const ElementOwner& owner = OwnerOf(element);
+    const DocPoint c0 = element.corners[0];
+    const DocPoint c2 = element.corners[2];
+    const double r = std::hypot(double(c2.x) - c0.x, double(c2.y) - c0.y);
+    std::vector<QPoint> points;
+    points.reserve(kCirclePoints);
+    for (int i = 0; i < kCirclePoints; ++i) {
+        const double t = double(i) * std::numbers::pi / 180.0;
+        points.push_back(owner.ToDevice(DocPoint{float(std::trunc(c0.x + r * std::cos(t))),
+                                                 float(std::trunc(c0.y + r * std::sin(t)))}));
+    }
+    return points;
+}
+
+void DrawElementBody(const Element& element, DeviceContext& dc, bool exclusiveOr) {
+    NotXorScope mode(dc, exclusiveOr);
+    switch (element.kind) {
+        case ElementKind::Box:
+            if (element.fillOn) {
+                const std::array<QPoint, 4> d = DeviceCorners(element);
+                FillShape(element, dc, d);
+            }
+            break;
+        case ElementKind::Ellipse:
+            if (element.fillOn) {
+                FillShape(element, dc, EllipsePolygon(element));
+            }
+            break;
+        case ElementKind::Picture:
+            DrawPictureElement(element, dc);
+            break;
+        case ElementKind::Text:
+        case ElementKind::CircularText:
+            DrawTextElement(element, dc);
+            break;
+        default:
+            break;
+    }
+}
+
+void DrawElementOutline(const Element& element, DeviceContext& dc, bool exclusiveOr) {
+    const bool textKind =
+        element.kind == ElementKind::Text || element.kind == ElementKind::CircularText;
+    if (element.kind == ElementKind::Text && element.groupMember > 0) {
+        return;
+    }
+    NotXorScope mode(dc, exclusiveOr);
+    dc.SetEmptyBrush();
+    if (!element.outlineOn) {
+        if (textKind || element.kind == ElementKind::Picture ||
+            !OwnerOf(element).ShowsElementFrames()) {
+            return;
+        }
+        dc.SetPen(DeviceContext::PenStyle::Dotted, element.outlineColour, 1);
+    } else {
+        const int zoom = OwnerOf(element).ZoomPercent();
+        const int width = int(std::ceil(double(element.outlineWidth) * double(zoom) * 0.01));
+        dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, width);
+    }
+    StrokeShape(element, dc);
+}
+
+void DrawElementGhost(const Element& element, DeviceContext& dc) {
+    NotXorScope mode(dc, true);
+    dc.SetEmptyBrush();
+    dc.SetPen(DeviceContext::PenStyle::Dotted, kBlack, 1);
+    StrokeShape(element, dc);
+}
 
 }  // namespace quenby

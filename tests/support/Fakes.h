@@ -54,9 +54,14 @@ private:
         requests.push_back(r);
         if (choices.empty())
             return std::nullopt;
-        auto c = choices.front();
+        // Taken apart and rebuilt: copying the optional itself trips a false
+        // "may be used uninitialized" warning in GCC 12.
+        const bool chosen = choices.front().has_value();
+        QString name = choices.front().value_or(QString());
         choices.pop_front();
-        return c;
+        if (!chosen)
+            return std::nullopt;
+        return name;
     }
 };
 

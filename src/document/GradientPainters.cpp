@@ -1,0 +1,194 @@
+#include "document/GradientPainters.h"
+
+#include "platform/DeviceContext.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <numbers>
+#include <vector>
+
+namespace quenby {
+namespace {
+
+constexpr int kSteps = 255;
+constexpr int kRingSpacing = 6;
+
+int Step(int from, int to, int k) {
+    return from + k * (to - from) / kSteps;
+}
+
+}  // namespace
+
+PaintBox PaintBox::Around(std::span<const QPoint> points) {
+    if (points.empty()) {
+        return {};
+    }
+    PaintBox box{points[0].x(), points[0].y(), points[0].x(), points[0].y()};
+    for (const QPoint& p : points) {
+        box.left = std::min(box.left, p.x());
+        box.top = std::min(box.top, p.y());
+        box.right = std::max(box.right, p.x());
+        box.bottom = std::max(box.bottom, p.y());
+    }
+    return box;
+}
+
+std::array<ColourRef, 255> GradientSteps(ColourRef start, ColourRef end) {
+    std::array<ColourRef, 255> steps{};
+    for (int k = 0; k < kSteps; ++k) {
+        steps[std::size_t(k)] =
+            MakeColourRef(Step(RedOf(start), RedOf(end), k), Step(GreenOf(start), GreenOf(end), k),
+                          Step(BlueOf(start), BlueOf(end), k));
+    }
+    return steps;
+}
+
+void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start, ColourRef end,
+                         int angleDegrees, bool halfTurned) {
+    int g = angleDegrees + (halfTurned ? 180 : 0);
+    g %= 360;
+    if (g < 0) {
+        g += 360;
+    }
+    const double a = double(g) * std::numbers::pi / 180.0;
+    double ca = std::cos(a), sa = std::sin(a);
+    if (g % 90 == 0) {
+        // Exact quarter turns, so that truncating the turned corners loses nothing.
+        constexpr double kCos[] = {1.0, 0.0, -1.0, 0.0};
+        constexpr double kSin[] = {0.0, 1.0, 0.0, -1.0};
+        ca = kCos[g / 90];
+        sa = kSin[g / 90];
+    }
+    const double w = box.Width(), h = box.Height();
+    const double bandWidth = w * std::fabs(ca) + h * std::fabs(sa) + 2.0;
+    const double bandHeight = w * std::fabs(sa) + h * std::fabs(ca) + 2.0;
+    // 64-bit throughout: a damaged file can put a shape anywhere.
+    const std::int64_t cx = (std::int64_t(box.left) + box.right) / 2;
+    const std::int64_t cy = (std::int64_t(box.top) + box.bottom) / 2;
+    const std::int64_t l = std::int64_t(double(cx) - bandWidth / 2.0);
+    const std::int64_t r = std::int64_t(double(cx) + bandWidth / 2.0);
+    const std::int64_t t = std::int64_t(double(cy) - bandHeight / 2.0);
+    const std::int64_t b = std::int64_t(double(cy) + bandHeight / 2.0);
+    const std::int64_t span = b - t;
+    if (span <= 0 || r <= l) {
+        return;
+    }
+    QPainter& painter = dc.Painter();
+    const std::array<ColourRef, 255> steps = GradientSteps(start, end);
+    auto stepOf = [&](std::int64_t i) {
+        return int(std::min<std::int64_t>(i * kSteps / span, kSteps - 1));
+    };
+    auto clampInt = [](double v) {
+        return int(std::clamp(v, double(std::numeric_limits<int>::min() / 2),
+                              double(std::numeric_limits<int>::max() / 2)));
+    };
+    auto turn = [&](double x, double y) {
+        const double u = x - double(cx), v = y - double(cy);
+        return QPoint(clampInt(double(std::int64_t(ca * u + sa * v + double(cx)))),
+                      clampInt(double(std::int64_t(-sa * u + ca * v + double(cy)))));
+    };
+    // Neighbouring bands of one colour are painted as one band: the edges between
+    // colours are the same, and every pixel is painted once.
+    for (std::int64_t i = 0; i <= span;) {
+        const int k = stepOf(i);
+        // The last band of step k: the greatest j with j × 255 / span = k.
+        const std::int64_t last =
+            k == kSteps - 1 ? span : std::min(span, ((k + 1) * span - 1) / kSteps);
+        const QColor colour = ToQColor(steps[std::size_t(k)]);
+        if (g == 0 || g == 180) {
+            // Turning by 0 or 180 degrees keeps the bands on whole pixels.
+            const QPoint p = turn(double(l), double(t + i));
+            const QPoint q = turn(double(r), double(t + last + 1));
+            painter.fillRect(QRect(QPoint(std::min(p.x(), q.x()), std::min(p.y(), q.y())),
+                                   QPoint(std::max(p.x(), q.x()) - 1, std::max(p.y(), q.y()) - 1)),
+                             colour);
+        } else {
+            const std::array<QPoint, 4> band = {
+                turn(double(l), double(t + i)), turn(double(r), double(t + i)),
+                turn(double(r), double(t + last + 1)), turn(double(l), double(t + last + 1))};
+            QPainterPath path;
+            path.addPolygon(QPolygonF(QPolygon(QList<QPoint>(band.begin(), band.end()))));
+            path.closeSubpath();
+            painter.fillPath(path, colour);
+        }
+        i = last + 1;
+    }
+}
+
+std::vector<int> RadialRingRadii(int reach) {
+    std::vector<int> radii;
+    for (int rho = reach + 5; rho > 0; rho -= kRingSpacing) {
+        radii.push_back(rho);
+    }
+    return radii;
+}
+
+void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start, ColourRef end,
+                         int centreXPercent, int centreYPercent, bool halfTurned) {
+    const int px = halfTurned ? 100 - centreXPercent : centreXPercent;
+    const int py = halfTurned ? 100 - centreYPercent : centreYPercent;
+    const long long cxl = box.left + (long long)(box.right - box.left) * px / 100;
+    const long long cyl = box.top + (long long)(box.bottom - box.top) * py / 100;
+    const double cx = double(cxl), cy = double(cyl);
+    double reach = 0.0;
+    for (const auto& [x, y] : {std::pair{box.left, box.top}, std::pair{box.right, box.top},
+                               std::pair{box.right, box.bottom}, std::pair{box.left, box.bottom}}) {
+        reach = std::max(reach, std::hypot(double(x) - cx, double(y) - cy));
+    }
+    // A centre far outside the box (a damaged file) would mean millions of rings.
+    const std::int64_t outer = std::int64_t(std::min(reach, 1.0e15)) + 5;
+    const std::array<ColourRef, 255> steps = GradientSteps(start, end);
+    QPainter& painter = dc.Painter();
+    // Only the rings that meet the area being painted are drawn: those further in than
+    // its nearest point or further out than the ring holding its farthest point change
+    // nothing. So a shape far larger than the device costs no more than the device.
+    QRectF area;
+    if (painter.hasClipping()) {
+        area = painter.clipBoundingRect();
+    } else if (painter.device()) {
+        area = painter.transform().inverted().mapRect(
+            QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    }
+    std::int64_t first = 0;  // index of the first ring drawn, ring i having radius outer − 6 i
+    std::int64_t stop = (outer + kRingSpacing - 1) / kRingSpacing;  // rings with radius > 0
+    if (!area.isEmpty()) {
+        const double nearX = std::clamp(cx, area.left(), area.right());
+        const double nearY = std::clamp(cy, area.top(), area.bottom());
+        const double nearest = std::hypot(nearX - cx, nearY - cy);
+        const double farthest =
+            std::hypot(std::max(std::fabs(area.left() - cx), std::fabs(area.right() - cx)),
+                       std::max(std::fabs(area.top() - cy), std::fabs(area.bottom() - cy)));
+        // Ring i is needed only while its inner radius does not exceed `farthest`.
+        first =
+            std::max<std::int64_t>(0, std::int64_t((double(outer) - farthest) / kRingSpacing) - 1);
+        // and while its outer radius reaches `nearest`.
+        stop = std::min<std::int64_t>(stop,
+                                      std::int64_t((double(outer) - nearest) / kRingSpacing) + 2);
+    }
+    for (std::int64_t i = first; i < stop; ++i) {
+        const std::int64_t rho = outer - kRingSpacing * i;
+        const std::int64_t inner = rho - kRingSpacing;
+        if (rho <= 0) {
+            break;
+        }
+        const int k = int(rho * (kSteps - 1) / outer);
+        // Each ring without the disc inside it, so every pixel is painted once.
+        QPainterPath ring;
+        ring.setFillRule(Qt::OddEvenFill);
+        const double r = double(rho);
+        ring.addEllipse(QRectF(cx - r, cy - r, 2.0 * r, 2.0 * r));
+        if (inner > 0) {
+            const double q = double(inner);
+            ring.addEllipse(QRectF(cx - q, cy - q, 2.0 * q, 2.0 * q));
+        }
+        painter.fillPath(ring, ToQColor(steps[std::size_t(k)]));
+    }
+}
+
+}  // namespace quenby

@@ -1,0 +1,267 @@
+#include "document/TextDrawing.h"
+
+#include "document/Element.h"
+#include "document/ElementGeometry.h"
+#include "document/ElementOperations.h"
+#include "document/ElementOwner.h"
+#include "document/GradientPainters.h"
+#include "graphics/FontMapping.h"
+#include "platform/DeviceContext.h"
+
+#include <QFont>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace quenby {
+namespace {
+
+constexpr int kSamples = TextEnvelope::kSamples;
+
+QPoint Lerp(QPoint from, QPoint to, int k) {
+    const double f = double(k) / double(kSamples);
+    return QPoint(int(from.x() + f * (to.x() - from.x())), int(from.y() + f * (to.y() - from.y())));
+}
+
+std::array<QPoint, 4> FrameCorners(const Element& element) {
+    const ElementOwner& owner = OwnerOf(element);
+    std::array<QPoint, 4> d;
+    for (std::size_t i = 0; i < 4; ++i) {
+        d[i] = owner.ToDevice(element.corners[i]);
+    }
+    return d;
+}
+
+// The box the letter painters fill: the frame of a Text; for a CircularText, whose
+// corners lie on one line, the box of its arc.
+PaintBox LetterBox(const Element& element) {
+    if (element.kind == ElementKind::CircularText) {
+        const QRect r = ElementDeviceRect(element);
+        return PaintBox{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    }
+    const std::array<QPoint, 4> d = FrameCorners(element);
+    return PaintBox::Around(d);
+}
+
+// Paints the area inside the current clip in one of the three fill styles.
+void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef start, ColourRef end,
+               int angle, int centreX, int centreY, bool halfTurned) {
+    switch (style) {
+        case kLinearGradient:
+            PaintLinearGradient(dc, box, start, end, angle, halfTurned);
+            break;
+        case kRadialGradient:
+            PaintRadialGradient(dc, box, start, end, centreX, centreY, halfTurned);
+            break;
+        default:
+            PaintLinearGradient(dc, box, start, start, angle, halfTurned);
+            break;
+    }
+}
+
+}  // namespace
+
+TextEnvelope EnvelopeOf(const Element& element) {
+    TextEnvelope e;
+    const ElementOwner& owner = OwnerOf(element);
+    if (element.kind == ElementKind::CircularText) {
+        const DocPoint c0 = element.corners[0];
+        const float step = CircularArcAngle(element) / float(kSamples);
+        DocPoint p = element.corners[2];
+        for (int j = kSamples - 1; j >= 0; --j) {
+            p = TurnPoint(p, c0, step);
+            e.top[std::size_t(j)] = owner.ToDevice(p);
+        }
+        DocPoint q = element.corners[3];
+        for (int j = 0; j < kSamples; ++j) {
+            q = TurnPoint(q, c0, -step);
+            e.foot[std::size_t(j)] = owner.ToDevice(q);
+        }
+        if (element.text && element.text->circleTurned) {
+            std::reverse(e.top.begin(), e.top.end());
+            std::reverse(e.foot.begin(), e.foot.end());
+            std::swap(e.top, e.foot);
+        }
+        return e;
+    }
+    const std::array<QPoint, 4> d = FrameCorners(element);
+    for (int k = 0; k < kSamples; ++k) {
+        e.top[std::size_t(k)] = Lerp(d[0], d[1], k);
+        e.foot[std::size_t(k)] = Lerp(d[3], d[2], k);
+    }
+    return e;
+}
+
+QStringList TextLines(const QString& text) {
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            lines.append(line);
+            line.clear();
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+                ++i;
+            }
+        } else {
+            line.append(c);
+        }
+    }
+    lines.append(line);
+    return lines;
+}
+
+QPainterPath LayoutTextPath(const TextBlock& text, const QFont& font) {
+    QPainterPath path;
+    const QStringList lines = TextLines(text.Text());
+    const int height = DeviceContext::LineHeight(font);
+    std::vector<int> widths;
+    int widest = 0;
+    for (const QString& line : lines) {
+        widths.push_back(DeviceContext::TextWidth(font, line));
+        widest = std::max(widest, widths.back());
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int width = widths[std::size_t(i)];
+        int x = 0;
+        switch (text.alignment) {
+            case 1:
+                x = 0;
+                break;
+            case 2:
+                x = widest / 2 - width / 2;
+                break;
+            case 3:
+                x = widest - width;
+                break;
+            default:
+                continue;
+        }
+        DeviceContext::AddTextToPath(path, QPointF(x, double(i) * height), lines.at(i), font);
+    }
+    return path;
+}
+
+std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelope& envelope) {
+    std::vector<DeviceContext::PathPoint> points = DeviceContext::PathPoints(path);
+    // Blanks leave nothing but a move: no outline to warp.
+    const bool drawsAnything = std::any_of(points.begin(), points.end(), [](const auto& p) {
+        return p.type != DeviceContext::PathPoint::MoveTo;
+    });
+    if (!drawsAnything) {
+        return std::nullopt;
+    }
+    double minX = points[0].point.x(), minY = points[0].point.y();
+    for (const auto& p : points) {
+        minX = std::min(minX, p.point.x());
+        minY = std::min(minY, p.point.y());
+    }
+    const double shiftX = minX < 0 ? -minX : 0.0;
+    const double shiftY = minY < 0 ? -minY : 0.0;
+    minX = minY = 1e300;
+    double maxX = -1e300, maxY = -1e300;
+    for (auto& p : points) {
+        p.point += QPointF(shiftX, shiftY);
+        minX = std::min(minX, p.point.x());
+        minY = std::min(minY, p.point.y());
+        maxX = std::max(maxX, p.point.x());
+        maxY = std::max(maxY, p.point.y());
+    }
+    const double spanX = maxX - minX;
+    const double spanY = maxY - minY;
+    for (auto& p : points) {
+        // Measured from the least x, not from 0: a first letter that starts right of
+        // x = 0 would otherwise reach past the end of the curves.
+        const double u = spanX > 0 ? (p.point.x() - minX) / spanX : 0.0;
+        const double v = spanY > 0 ? (p.point.y() - minY) / spanY : 0.0;
+        const int i = std::clamp(int(u * (kSamples - 1)), 0, kSamples - 1);
+        const QPoint a = envelope.top[std::size_t(i)];
+        const QPoint b = envelope.foot[std::size_t(i)];
+        p.point = QPointF(double(int((1.0 - v) * a.x() + v * b.x())),
+                          double(int((1.0 - v) * a.y() + v * b.y())));
+    }
+    return DeviceContext::PathFromPoints(points, path.fillRule());
+}
+
+void DrawTextElement(const Element& element, DeviceContext& dc) {
+    if (!element.text || element.text->chars[0] == 0) {
+        return;
+    }
+    const TextBlock& text = *element.text;
+    QFont font;
+    if (const QFont* kept = dc.KeptFont(text.font)) {
+        font = *kept;
+    } else {
+        font = MapLogFont(text.font);
+        dc.KeepFont(text.font, font);
+    }
+    const QPainterPath letters = LayoutTextPath(text, font);
+    std::optional<QPainterPath> warped = WarpPath(letters, EnvelopeOf(element));
+    if (!warped) {
+        return;  // nothing but blanks: nothing to draw
+    }
+    if (text.fillOn && text.outlineOn) {
+        // Filled and stroked: turn the curves into lines once rather than at each use.
+        QPainterPath flat;
+        flat.setFillRule(warped->fillRule());
+        for (const QPolygonF& polygon : warped->toSubpathPolygons()) {
+            flat.addPolygon(polygon);
+            flat.closeSubpath();
+        }
+        warped = std::move(flat);
+    }
+    const std::array<QPoint, 4> frame = FrameCorners(element);
+    const bool halfTurned = element.halfTurned != 0;
+
+    // The frame's own fill lies beneath the shadow and the letters.
+    if (element.fillOn) {
+        dc.SetPen(DeviceContext::PenStyle::None);
+        if (element.fillStyle == kSingleColour) {
+            dc.SetSolidBrush(element.fillColour);
+            dc.Polygon(frame);
+        } else {
+            dc.ClipToPolygon(frame);
+            PaintFill(dc, PaintBox::Around(frame), element.fillStyle, element.fillColour,
+                      element.fillColour2, text.gradientAngle, text.gradientCentreX,
+                      text.gradientCentreY, halfTurned);
+            dc.ResetClip();
+        }
+    }
+
+    if (text.shadowOn) {
+        ElementPtr moved = CopyElement(element);
+        MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
+        if (const std::optional<QPainterPath> shadow = WarpPath(letters, EnvelopeOf(*moved))) {
+            dc.SetSolidBrush(text.shadowColour);
+            dc.FillPath(*shadow);
+        }
+    }
+
+    if (text.fillOn) {
+        if (text.fillStyle == kSingleColour) {
+            // The linear painter with one colour at both ends fills the letters whole.
+            dc.SetSolidBrush(text.fillColour);
+            dc.FillPath(*warped);
+        } else {
+            dc.ClipToPath(*warped);
+            PaintFill(dc, LetterBox(element), text.fillStyle, text.fillColour, text.fillColour2,
+                      text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
+            dc.ResetClip();
+        }
+    }
+
+    if (text.outlineOn) {
+        dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
+        dc.StrokePath(*warped);
+    }
+    if (element.outlineOn) {
+        dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, element.outlineWidth);
+        for (std::size_t i = 0; i < 4; ++i) {
+            dc.Line(frame[i], frame[(i + 1) % 4]);
+        }
+    }
+}
+
+}  // namespace quenby

@@ -1,0 +1,177 @@
+// The linear and radial painters and the filled shapes that use them.
+#include "DrawingTestSupport.h"
+
+#include "document/ElementDrawing.h"
+#include "document/GradientPainters.h"
+
+#include <gtest/gtest.h>
+
+namespace quenby {
+namespace {
+
+constexpr ColourRef kRed = MakeColourRef(255, 0, 0);
+constexpr ColourRef kBlue = MakeColourRef(0, 0, 255);
+
+QRgb Rgb(ColourRef c) {
+    return ToQColor(c).rgb();
+}
+
+TEST(GradientSteps, RunFromStartToJustBeforeEnd) {
+    const auto steps = GradientSteps(kRed, kBlue);
+    EXPECT_EQ(steps[0], kRed);
+    EXPECT_EQ(steps[254], MakeColourRef(1, 0, 254));  // 255 − 254·255/255, truncated
+    EXPECT_EQ(steps[1], MakeColourRef(254, 0, 1));
+}
+
+TEST(LinearGradient, ZeroDegreesPaintsHorizontalBandsOverTheCoveringArea) {
+    // A 100 × 50 box: 53 bands over a 102 × 52 area centred on (100, 75).
+    const QImage image = test::Render(200, 200, [](DeviceContext& dc) {
+        PaintLinearGradient(dc, PaintBox{50, 50, 150, 100}, kRed, kBlue, 0, false);
+    });
+    EXPECT_EQ(test::PaintedBox(image), QRect(QPoint(49, 49), QPoint(150, 101)));
+    EXPECT_EQ(image.pixel(60, 49), Rgb(kRed));
+    EXPECT_EQ(image.pixel(60, 101), Rgb(GradientSteps(kRed, kBlue)[254]));
+    for (int y = 49; y <= 101; ++y) {
+        EXPECT_EQ(image.pixel(49, y), image.pixel(150, y)) << y;  // one colour per band
+    }
+    // Half turned, the colours run the other way (the turned area lies one row higher).
+    const QImage turned = test::Render(200, 200, [](DeviceContext& dc) {
+        PaintLinearGradient(dc, PaintBox{50, 50, 150, 100}, kRed, kBlue, 0, true);
+    });
+    EXPECT_EQ(turned.pixel(60, 100), Rgb(kRed));
+    EXPECT_EQ(turned.pixel(60, 48), Rgb(GradientSteps(kRed, kBlue)[254]));
+}
+
+TEST(LinearGradient, NinetyDegreesRunsVerticallyFromLeft) {
+    const QImage image = test::Render(200, 200, [](DeviceContext& dc) {
+        PaintLinearGradient(dc, PaintBox{50, 50, 150, 100}, kRed, kBlue, 90, false);
+    });
+    for (int x = 50; x < 150; x += 7) {
+        EXPECT_EQ(image.pixel(x, 52), image.pixel(x, 97)) << x;
+    }
+    // The covering area is 52 × 102 here: its first band is column 49.
+    EXPECT_EQ(image.pixel(49, 75), Rgb(kRed));
+    EXPECT_EQ(image.pixel(151, 75), Rgb(GradientSteps(kRed, kBlue)[254]));
+}
+
+TEST(LinearGradient, TurnedBandsLeaveNoGapInTheBox) {
+    for (int angle : {17, 45, 133, 200, 301}) {
+        const QImage image = test::Render(200, 200, [&](DeviceContext& dc) {
+            PaintLinearGradient(dc, PaintBox{40, 60, 160, 130}, kRed, kBlue, angle, false);
+        });
+        int gaps = 0;
+        for (int y = 60; y < 130; ++y) {
+            for (int x = 40; x < 160; ++x) {
+                gaps += image.pixel(x, y) == 0xFFFFFFFF;
+            }
+        }
+        EXPECT_EQ(gaps, 0) << angle;
+    }
+}
+
+TEST(RadialGradient, RingsStepSixPixelsInFromPastTheFarthestCorner) {
+    const std::vector<int> radii = RadialRingRadii(95);
+    ASSERT_FALSE(radii.empty());
+    EXPECT_EQ(radii.front(), 100);
+    EXPECT_EQ(radii[1], 94);
+    EXPECT_EQ(radii.back(), 4);
+}
+
+TEST(RadialGradient, HalfTurnedCentreIsMirrored) {
+    // Centre (20, 30) % of a 100 × 100 box, half turned: the start colour sits at (80, 70).
+    auto centreOf = [](bool halfTurned) {
+        const QImage image = test::Render(100, 100, [&](DeviceContext& dc) {
+            PaintRadialGradient(dc, PaintBox{0, 0, 100, 100}, kRed, kBlue, 20, 30, halfTurned);
+        });
+        // The innermost ring is the reddest.
+        QPoint best;
+        int bestRed = -1;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                if (qRed(image.pixel(x, y)) > bestRed) {
+                    bestRed = qRed(image.pixel(x, y));
+                    best = QPoint(x, y);
+                }
+            }
+        }
+        return best;
+    };
+    const QPoint plain = centreOf(false);
+    const QPoint turned = centreOf(true);
+    EXPECT_NEAR(plain.x(), 20, 4);
+    EXPECT_NEAR(plain.y(), 30, 4);
+    EXPECT_NEAR(turned.x(), 80, 4);
+    EXPECT_NEAR(turned.y(), 70, 4);
+}
+
+TEST(ShapeBody, GradientUsesTheTrueBoundsAnywhereOnTheDevice) {
+    // Lying partly above and left of the origin, and beyond 10000 device pixels.
+    for (const QPoint origin : {QPoint(-60, -60), QPoint(10040, 40)}) {
+        FixedOwner owner(100, origin);
+        ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 0, 0, 400, 400);
+        box->fillOn = 1;
+        box->fillStyle = kLinearGradient;
+        box->fillColour = kRed;
+        box->fillColour2 = kBlue;
+        box->gradientAngle = 90;  // red at the left edge, blue at the right
+        const QImage image = test::Render(200, 200, [&](DeviceContext& dc) {
+            if (origin.x() > 10000) {
+                dc.Painter().translate(-10000, 0);
+            }
+            DrawElementBody(*box, dc);
+        });
+        const int left = origin.x() > 10000 ? 40 : 0;
+        const int right = origin.x() > 10000 ? 139 : 39;
+        // At x = 0 of a box that starts at −60 the colour is well past the start.
+        if (origin.x() < 0) {
+            EXPECT_LT(qRed(image.pixel(left, 20)), 170);
+        } else {
+            EXPECT_GT(qRed(image.pixel(left, 60)), 240);
+        }
+        EXPECT_LT(qRed(image.pixel(right, 20 + (origin.y() > 0 ? 40 : 0))), 20);
+    }
+}
+
+TEST(ShapeBody, EllipseFillStaysInsideItsBox) {
+    FixedOwner owner(100);
+    ElementPtr e = test::BoxElement(ElementKind::Ellipse, &owner, 40, 40, 400, 200);
+    e->fillOn = 1;
+    e->fillStyle = kRadialGradient;
+    e->fillColour = kRed;
+    e->fillColour2 = kBlue;
+    const QImage image = test::Render(140, 80, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    test::Dump(image, "ellipse-radial");
+    const QRect box = test::PaintedBox(image);
+    EXPECT_GE(box.left(), 10);
+    EXPECT_LE(box.right(), 110);
+    EXPECT_GE(box.top(), 10);
+    EXPECT_LE(box.bottom(), 60);
+    EXPECT_EQ(image.pixel(11, 11), 0xFFFFFFFFu);  // corner of the box is outside the ellipse
+    EXPECT_NE(image.pixel(60, 35), 0xFFFFFFFFu);
+}
+
+TEST(ShapeBody, HugeShapesDrawInBoundedTimeAndAbsurdOnesNotAtAll) {
+    FixedOwner owner(300);
+    for (std::uint8_t style : {kLinearGradient, kRadialGradient}) {
+        // Millions of device pixels across: the visible corner is painted.
+        ElementPtr big = test::BoxElement(ElementKind::Box, &owner, -4.0e6f, -3.0e6f, 9.0e6f, 7.0e6f);
+        big->fillOn = 1;
+        big->fillStyle = style;
+        big->gradientAngle = 33;
+        big->fillColour = kRed;
+        big->fillColour2 = kBlue;
+        const QImage image =
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); });
+        EXPECT_EQ(test::CountPixels(image, 0xFFFFFFFF), 0) << int(style);
+        // Beyond the device's coordinate range, or centred absurdly far away: no hang.
+        big->gradientCentreX = 2000000;
+        EXPECT_NO_FATAL_FAILURE(
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); }));
+        big->corners[2] = DocPoint{4.0e12f, 4.0e12f};
+        EXPECT_NO_FATAL_FAILURE(
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); }));
+    }
+}
+
+}  // namespace
+}  // namespace quenby

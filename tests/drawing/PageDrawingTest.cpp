@@ -1,0 +1,72 @@
+// A whole face drawn as the page view and the printer draw it.
+#include "../../bench/BusyFace.h"
+#include "DrawingTestSupport.h"
+
+#include "document/Document.h"
+#include "document/PageDrawing.h"
+
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include <gtest/gtest.h>
+
+namespace quenby {
+namespace {
+
+TEST(PageDrawing, BusyFaceDrawsEveryKindOnItsFaceOnly) {
+    FixedOwner owner(100);
+    Document doc;
+    bench::BuildBusyFace(doc, &owner);
+    const QImage image =
+        test::Render(794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    test::Dump(image, "busy-face");
+    const int white = test::CountPixels(image, 0xFFFFFFFF);
+    EXPECT_LT(white, 794 * 1123 / 2);
+
+    // Another face shows nothing of it.
+    doc.currentPage = 1;
+    const QImage other =
+        test::Render(200, 200, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    EXPECT_TRUE(test::PaintedBox(other).isEmpty());
+}
+
+TEST(PageDrawing, APrinterGetsTheFaceTheScreenShows) {
+    FixedOwner screenOwner(100);
+    Document doc;
+    bench::BuildBusyFace(doc, &screenOwner);
+    const QImage screen =
+        test::Render(794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    FixedOwner printerOwner(100, {}, true);
+    for (Element& e : doc.elements) {
+        e.owner = &printerOwner;
+    }
+    const QImage printer = test::Render(
+        794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); }, true);
+    // Only the sampling of turned pictures may differ by a pixel here and there.
+    int differ = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            differ += screen.pixel(x, y) != printer.pixel(x, y);
+        }
+    }
+    EXPECT_LT(differ, screen.width() * screen.height() / 50);
+
+    // A 150-dpi PDF of the same face, for a person to look at.
+    const QByteArray folder = qgetenv("QUENBY_DRAWING_DUMP");
+    if (!folder.isEmpty()) {
+        FixedOwner pdfOwner(150 * 100 / 96, {}, true);
+        for (Element& e : doc.elements) {
+            e.owner = &pdfOwner;
+        }
+        QPdfWriter writer(QString::fromLocal8Bit(folder) + QStringLiteral("/busy-face.pdf"));
+        writer.setResolution(150);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        DeviceContext dc(painter, true);
+        DrawPage(doc, dc, false, 0, 0);
+    }
+}
+
+}  // namespace
+}  // namespace quenby

@@ -1,0 +1,164 @@
+// Pictures: opaque and transparent, turned and not, on the screen and for printers.
+#include "DrawingTestSupport.h"
+
+#include "document/ElementDrawing.h"
+#include "graphics/TransparentPicture.h"
+#include "platform/Dib.h"
+
+#include <gtest/gtest.h>
+
+namespace quenby {
+namespace {
+
+// An 8-bit picture whose palette entry i is (i, 255 − i, 7·i) and whose pixels come
+// from `pixel(x, stored row)`.
+template <typename F>
+std::unique_ptr<Dib> Picture(int w, int h, F pixel) {
+    std::unique_ptr<Dib> dib = Dib::Create(w, h, 8);
+    for (int i = 0; i < 256; ++i) {
+        dib->SetColour(i, (std::uint32_t(i) << 16) | (std::uint32_t(255 - i) << 8) |
+                              std::uint32_t((7 * i) & 0xFF));
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            dib->Bits()[std::size_t(y) * dib->Stride() + std::size_t(x)] =
+                std::uint8_t(pixel(x, y));
+        }
+    }
+    return dib;
+}
+
+// Holes of index 255 in a pattern that gives several runs per row, and a column of
+// opaque pixels at the right edge.
+std::unique_ptr<Dib> Holed(int w, int h) {
+    return Picture(w, h, [w](int x, int y) {
+        if (x == w - 1)
+            return 17;
+        return ((x + 2 * y) % 5 == 0 || (x * y) % 7 == 3) ? 255 : (x * 11 + y * 3) % 250;
+    });
+}
+
+TEST(TransparentStrips, AllTransparentNoneTransparentAndTheLastColumn) {
+    auto clear = Picture(6, 4, [](int, int) { return 255; });
+    EXPECT_TRUE(PlanTransparentStrips(*clear, 0, 0, 60, 40, 255, false).empty());
+
+    auto solid = Picture(6, 4, [](int x, int) { return x; });
+    const auto rows = PlanTransparentStrips(*solid, 0, 0, 60, 40, 255, false);
+    ASSERT_EQ(rows.size(), 4u);
+    for (const TransparentStrip& s : rows) {
+        EXPECT_EQ(s.column, 0);
+        EXPECT_EQ(s.length, 6);
+        EXPECT_EQ(s.target.width(), 60);
+    }
+    // Stored row 0 starts at the bottom and reaches one step further down.
+    EXPECT_EQ(rows[0].target, QRect(0, 40, 60, 10));
+    EXPECT_EQ(rows[3].target, QRect(0, 10, 60, 10));
+
+    // A single opaque pixel in the last column lands at the right edge.
+    auto edge = Picture(6, 1, [](int x, int) { return x == 5 ? 3 : 255; });
+    const auto last = PlanTransparentStrips(*edge, 0, 0, 60, 10, 255, false);
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_EQ(last[0].column, 5);
+    EXPECT_EQ(last[0].target.right(), 59);
+}
+
+TEST(TransparentStrips, DoubleSizeMakesEveryStripTwoPixelsHighAndWide) {
+    auto dots = Picture(10, 10, [](int x, int y) { return (x + y) % 2 ? 255 : 1; });
+    const auto strips = PlanTransparentStrips(*dots, 0, 0, 20, 20, 255, false);
+    EXPECT_EQ(strips.size(), 50u);
+    for (const TransparentStrip& s : strips) {
+        EXPECT_EQ(s.length, 1);
+        EXPECT_EQ(s.target.size(), QSize(2, 2));
+    }
+    EXPECT_TRUE(PlanTransparentStrips(*dots, 0, 0, 0, 20, 255, false).empty());
+    EXPECT_TRUE(PlanTransparentStrips(*dots, 5, 5, 2, 20, 255, true).empty());
+}
+
+// Whole and fractional scales, partly off the device, turned, on the screen and printing.
+TEST(TransparentPicture, ComposedDrawingGivesThePixelsOfRunByRunTransfers) {
+    auto picture = Holed(23, 17);
+    for (bool printing : {false, true}) {
+        for (bool turned : {false, true}) {
+            for (const QRect& d : {QRect(10, 10, 46, 34), QRect(3, 7, 23, 17), QRect(0, 0, 92, 68),
+                                   QRect(5, 5, 50, 40), QRect(1, 2, 71, 29), QRect(-13, -9, 77, 61),
+                                   QRect(80, 70, 71, 45)}) {
+                const int l = d.left(), t = d.top(), r = d.left() + d.width(),
+                          b = d.top() + d.height();
+                const QImage composed = test::Render(
+                    120, 100,
+                    [&](DeviceContext& dc) {
+                        DrawPictureTransparent(dc, l, t, r, b, *picture, 255, turned);
+                    },
+                    printing);
+                const QImage runs = test::Render(
+                    120, 100,
+                    [&](DeviceContext& dc) {
+                        DrawPictureTransparentRunByRun(dc, l, t, r, b, *picture, 255, turned);
+                    },
+                    printing);
+                EXPECT_EQ(composed, runs) << printing << turned << d.width();
+            }
+        }
+    }
+}
+
+TEST(TransparentPicture, TurnedIsTheHalfTurnOfNotTurnedAndSkipsIndex255) {
+    auto picture = Holed(20, 12);
+    for (bool printing : {false, true}) {
+        // A rectangle symmetric about the image centre, so the half turn maps it onto itself.
+        const QImage plain = test::Render(
+            100, 80,
+            [&](DeviceContext& dc) {
+                DrawPictureTransparent(dc, 10, 10, 90, 58, *picture, 255, false);
+            },
+            printing);
+        const QImage turned = test::Render(
+            100, 80,
+            [&](DeviceContext& dc) {
+                DrawPictureTransparent(dc, 10, 10, 90, 58, *picture, 255, true);
+            },
+            printing);
+        test::Dump(plain, "transparent-plain");
+        test::Dump(turned, "transparent-turned");
+        // (x, y) ↦ (99 − x, 67 − y) is the half turn about the rectangle's centre (50, 34)
+        // for pixel centres.
+        int mismatches = 0, painted = 0;
+        for (int y = 0; y < 68; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                mismatches += plain.pixel(x, y) != turned.pixel(99 - x, 67 - y);
+                painted += plain.pixel(x, y) != 0xFFFFFFFF;
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_GT(painted, 1000);
+        EXPECT_LT(painted, 80 * 48);  // holes stay white
+    }
+}
+
+TEST(PictureElement, OpaqueTurnedPicturesMatchOnScreenAndPrinter) {
+    FixedOwner owner(100);
+    ElementPtr e = test::BoxElement(ElementKind::Picture, &owner, 40, 40, 4 * 30, 4 * 21);
+    e->picture =
+        Picture(15, 7, [](int x, int y) { return x * 10 + y; });  // width not a multiple of 4
+    const QImage plain = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    EXPECT_EQ(test::PaintedBox(plain), QRect(10, 10, 30, 21));
+    // Stored row 0 is the bottom line: the top-left pixel comes from (0, 6).
+    EXPECT_EQ(plain.pixel(10, 10), 0xFF000000u | e->picture->Colour(6));
+    e->halfTurned = 1;
+    const QImage screen = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    owner.SetPrinting(true);
+    const QImage printer = test::Render(
+        60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); }, true);
+    // Turned: the top-left pixel is the last pixel of stored row 0.
+    EXPECT_EQ(screen.pixel(10, 10), 0xFF000000u | e->picture->Colour(14 * 10 + 0));
+    EXPECT_EQ(screen, printer);
+    EXPECT_EQ(screen.copy(10, 10, 30, 21), plain.copy(10, 10, 30, 21).mirrored(true, true));
+
+    e->picture.reset();
+    EXPECT_TRUE(test::PaintedBox(test::Render(60, 50, [&](DeviceContext& dc) {
+                    DrawElementBody(*e, dc);
+                })).isEmpty());
+}
+
+}  // namespace
+}  // namespace quenby
