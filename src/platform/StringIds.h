@@ -15,5 +15,6 @@ inline constexpr int kCannotOpenFile = 8045;       // "No se puede abrir el fich
 inline constexpr int kErrorCaption = 8046;         // "Error"
 inline constexpr int kInvalidFile = 8047;          // "Fichero no válido"
 inline constexpr int kOpenDocumentCaption = 8048;  // "Abrir documento"
+inline constexpr int kNotAGraphicFile = 8051;      // "No es un fichero de gráficos ... válido"
 
 }  // namespace quenby::str

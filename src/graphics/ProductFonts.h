@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace quenby {
+
+// The product's own typefaces, exact face names; the first is the face of every
+// new text.
+inline constexpr std::array<const char*, 6> kProductTypefaces = {
+    "RavelockWizard",        "Blotwell",        "BlotwellFitCaps",
+    "RavelockWizardOrnCaps", "BlotwellOutline", "BlotwellFitcapsOutline"};
+
+bool IsProductTypeface(const QString& faceName);
+
+// Makes the typefaces in <programFolder>/fonts/*.ttf known to this process, so that
+// they are listed and drawn like installed fonts. Safe to call more than once.
+// Returns the families it made available.
+QStringList RegisterProductFonts(const QString& programFolder);
+
+}  // namespace quenby
