@@ -10,6 +10,7 @@ namespace quenby {
 MessageAnswer SafestAnswer(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNoCancel:
+        case MessageButtons::OkCancel:
             return MessageAnswer::Cancel;
         case MessageButtons::YesNo:
             return MessageAnswer::No;
@@ -38,6 +39,9 @@ MessageAnswer WidgetMessageBoxes::Show(const QString& text, const QString& capti
         case MessageButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
+        case MessageButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
     }
     if (icon == MessageIcon::Exclamation) {
         QApplication::beep();
@@ -49,6 +53,8 @@ MessageAnswer WidgetMessageBoxes::Show(const QString& text, const QString& capti
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
         default:
             break;
     }

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace quenby {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class MessageIcon { Exclamation, Question };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 

@@ -56,11 +56,24 @@ QString PaperTable::ListText(int index) {
 
 QSizeF PaperTable::CustomSizeMm() { return CustomSize(); }
 
-void PaperTable::SetCustomSizeMm(QSizeF size) { CustomSize() = size; }
+void PaperTable::SetCustomSizeMm(QSizeF size) {
+    // Kept within the range the dialog allows, whatever the caller passes.
+    auto clamp = [](double v) {
+        return v >= kCustomPaperMinMm ? (v <= kCustomPaperMaxMm ? v : kCustomPaperMaxMm)
+                                      : kCustomPaperMinMm;
+    };
+    CustomSize() = QSizeF(clamp(size.width()), clamp(size.height()));
+}
 
 bool PaperTable::IsCustomSizeAccepted(int widthMm, int heightMm) {
     auto inRange = [](int v) { return v >= kCustomPaperMinMm && v <= kCustomPaperMaxMm; };
     return inRange(widthMm) && inRange(heightMm);
+}
+
+QString PaperPaneText(int paperIndex) {
+    const PaperRow row = PaperTable::Row(paperIndex);
+    return QString::asprintf("%s = %.1fmm x %.1fmm", ResourceString(8023).toUtf8().constData(),
+                             row.widthMm, row.heightMm);
 }
 
 QSizeF SheetSizeMm(const Document& doc) {

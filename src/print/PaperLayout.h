@@ -39,6 +39,10 @@ public:
     static bool IsCustomSizeAccepted(int widthMm, int heightMm);
 };
 
+// The status bar's paper pane: "Tamaño de papel = 210.0mm x 297.0mm" for A4, with the
+// row's portrait size.
+QString PaperPaneText(int paperIndex);
+
 // Sheet width and height in millimetres for the document's paper and orientation.
 QSizeF SheetSizeMm(const Document& doc);
 

@@ -1,0 +1,141 @@
+// Printing an A4 quarter-fold card whose four faces are the busy face: to a PDF
+// file at 300 and 600 dots per inch (time and file size) and one repaint of its
+// preview, each beside drawing the same sheet into an image of the same size.
+#include "BusyFace.h"
+
+#include "document/ElementOwner.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrinterObject.h"
+#include "print/PdfExport.h"
+#include "print/PreviewFrame.h"
+#include "print/SheetPainter.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace quenby {
+namespace {
+
+constexpr double kScreenPixelsPerMm = 96 / 25.4;
+
+void EnsurePrintApplication() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "quenby_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+// The busy face on face 0, and copies of it at half size on the other three faces,
+// so that each quarter of the sheet is as busy as a whole busy page.
+struct BusyCard {
+    BusyCard() {
+        EnsurePrintApplication();
+        bench::BuildBusyFace(doc, &owner);
+        const int count = doc.elements.Count();
+        for (int i = 0; i < count; ++i) {
+            ScaleElement(*doc.elements[i], 0.5f, 0.5f, 0, 0);
+        }
+        for (int face = 1; face < 4; ++face) {
+            for (int i = 0; i < count; ++i) {
+                ElementPtr copy = CopyElement(*doc.elements[i]);
+                copy->page = std::uint8_t(face);
+                doc.elements.Append(std::move(copy));
+            }
+        }
+        doc.isCard = kCard;
+        doc.cardType = 4;  // quarter fold, portrait A4
+        doc.orientation = 0;
+        doc.paperSize = 1;
+    }
+    FixedOwner owner{25};
+    Document doc;
+};
+
+// A4 at `dpi` with no unprintable edge, as the PDF-file printer reports it.
+SheetGeometry A4Sheet(int dpi) {
+    PrinterCaps caps;
+    caps.dpiX = caps.dpiY = dpi;
+    caps.physicalWidth = caps.printableWidth = int(210 / 25.4 * dpi);
+    caps.physicalHeight = caps.printableHeight = int(297 / 25.4 * dpi);
+    return SheetGeometry::ForPrinter(caps, kScreenPixelsPerMm);
+}
+
+void BM_QuarterCardToPdf(benchmark::State& state) {
+    BusyCard card;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("card.pdf"));
+    SilentMessageBoxes messages;
+    for (auto _ : state) {
+        if (!PrintDocumentToPdf(card.doc, path, int(state.range(0)), kScreenPixelsPerMm,
+                                messages)) {
+            state.SkipWithError("printing failed");
+            break;
+        }
+    }
+    state.counters["pdf_bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(BM_QuarterCardToPdf)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_QuarterCardToImage(benchmark::State& state) {
+    BusyCard card;
+    const SheetGeometry sheet = A4Sheet(int(state.range(0)));
+    QImage image(sheet.sheet, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawSheet(card.doc, painter, sheet, {});
+    }
+    state.counters["image_bytes"] = double(image.sizeInBytes());
+}
+BENCHMARK(BM_QuarterCardToImage)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// One repaint of the preview's sheet window at a usual window size.
+void BM_QuarterCardPreviewRepaint(benchmark::State& state) {
+    BusyCard card;
+    QTemporaryDir dir;
+    PrinterObject printer;
+    printer.SetPdfOutputFile(dir.filePath(QStringLiteral("unused.pdf")));
+    PreviewFrame frame(card.doc, printer, kScreenPixelsPerMm);
+    frame.resize(1000, 800);
+    frame.show();
+    QCoreApplication::processEvents();
+    QImage image(frame.Page()->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        frame.Page()->render(&image);
+    }
+    state.counters["width"] = image.width();
+}
+BENCHMARK(BM_QuarterCardPreviewRepaint)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_QuarterCardPreviewSizedImage(benchmark::State& state) {
+    BusyCard card;
+    QTemporaryDir dir;
+    PrinterObject printer;
+    printer.SetPdfOutputFile(dir.filePath(QStringLiteral("unused.pdf")));
+    const QRect r = PreviewPageRect({1000, 800 - 42}, {2480, 3508});
+    SheetGeometry sheet;
+    sheet.sheet = sheet.printable = r.size();
+    sheet.zoomPercent = DrawingZoom(r.width() / 210.0, kScreenPixelsPerMm);
+    QImage image(r.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawSheet(card.doc, painter, sheet, {});
+    }
+    state.counters["width"] = image.width();
+}
+BENCHMARK(BM_QuarterCardPreviewSizedImage)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace quenby

@@ -1,0 +1,149 @@
+#include "print/PrintLoop.h"
+
+#include "platform/MessageBoxes.h"
+#include "platform/PrinterObject.h"
+#include "print/PrintProgressDialog.h"
+#include "print/StudioPrintout.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStorageInfo>
+
+#include <algorithm>
+#include <memory>
+
+namespace quenby {
+namespace {
+
+QString ReasonText(PrintFailure failure) {
+    switch (failure) {
+        case PrintFailure::OutOfMemory:
+            return QStringLiteral("Memoria agotada");
+        case PrintFailure::OutOfDisk:
+            return QStringLiteral("Espacio de disco agotado");
+        case PrintFailure::Cancelled:
+            return QStringLiteral("Impresión cancelada");
+        case PrintFailure::SpoolerAborted:
+            return QStringLiteral("Impresión abortada en el administrador de impresión");
+        default:
+            return QStringLiteral("Error encontrado durante la impresión");
+    }
+}
+
+// A PDF file that cannot be written is most often a full disk; anything else the
+// device does not explain.
+PrintFailure StartFailure(const QPrinter& device) {
+    if (device.outputFormat() == QPrinter::PdfFormat) {
+        const QStorageInfo storage(QFileInfo(device.outputFileName()).absolutePath());
+        if (storage.isValid() && storage.bytesAvailable() == 0) {
+            return PrintFailure::OutOfDisk;
+        }
+    }
+    return PrintFailure::General;
+}
+
+PrintFailure Report(PrintFailure failure, const QString& title, MessageBoxes& messages) {
+    messages.Show(PrintFailureText(title, failure), PrintFailureCaption(), MessageButtons::Ok,
+                  MessageIcon::Exclamation);
+    return failure;
+}
+
+}  // namespace
+
+QString PrintFailureText(const QString& title, PrintFailure failure) {
+    return QStringLiteral("'%1' no impreso. %2.").arg(title, ReasonText(failure));
+}
+
+QString PrintFailureCaption() {
+    return QStringLiteral("Error de impresión");
+}
+
+bool WidgetPrintDialogs::Run(QPrinter& device, bool setupMode, const PrintDialogInfo& pages) {
+    QPrintDialog dialog(&device, parent_);
+    if (setupMode) {
+        dialog.setWindowTitle(QStringLiteral("Configuración de impresión"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    } else {
+        dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
+                          QAbstractPrintDialog::PrintShowPageSize);
+        dialog.setMinMax(pages.minPage, pages.maxPage);
+        device.setFromTo(pages.fromPage, pages.toPage);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+PrintFailure RunPrintout(PrinterObject& printer, StudioPrintout& printout, PrintDialogs& dialogs,
+                         MessageBoxes& messages, const PrintLoopOptions& options) {
+    const PrintDialogInfo pages = printout.GetDialogInfo(printer);
+    std::unique_ptr<QPrinter> device = printer.CreateDevice();
+    device->setDocName(printout.Title());
+    device->setPrintRange(QPrinter::AllPages);
+    if (options.prompt && !dialogs.Run(*device, false, pages)) {
+        return PrintFailure::NotStarted;
+    }
+    printer.ReadBack(*device);
+    // The document's paper and orientation win over the dialog's.
+    printer.ApplyModeTo(*device);
+    device->setDocName(printout.Title());
+
+    PrinterSettings& settings = printer.Settings();
+    const int first = std::max(settings.fromPage, pages.minPage);
+    const int last = std::min(settings.toPage < 1 ? pages.maxPage : settings.toPage, pages.maxPage);
+    const PrinterCaps caps = PrinterObject::CapsOf(*device);
+
+    std::unique_ptr<PrintProgressDialog> progress;
+    if (options.showProgress && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        progress = std::make_unique<PrintProgressDialog>(printout.Title(), settings.device,
+                                                         settings.port, options.parent);
+        progress->show();
+        QCoreApplication::processEvents();
+    }
+
+    QPainter painter;
+    if (!painter.begin(device.get())) {
+        return Report(StartFailure(*device), printout.Title(), messages);
+    }
+    bool firstPage = true;
+    PrintFailure failure = PrintFailure::None;
+    for (int page = first; page <= last; ++page) {
+        if (!printout.HasPage(settings, page)) {
+            continue;
+        }
+        if (!firstPage && !device->newPage()) {
+            failure = PrintFailure::General;
+            break;
+        }
+        firstPage = false;
+        painter.save();
+        printout.PrintPage(page, painter, caps);
+        painter.restore();
+        if (progress) {
+            QCoreApplication::processEvents();
+            if (progress->CancelRequested()) {
+                failure = PrintFailure::Cancelled;
+                break;
+            }
+        }
+    }
+    if (failure == PrintFailure::Cancelled) {
+        device->abort();
+    }
+    painter.end();
+    if (failure == PrintFailure::None) {
+        if (device->printerState() == QPrinter::Error) {
+            failure = PrintFailure::General;
+        } else if (device->printerState() == QPrinter::Aborted) {
+            failure = PrintFailure::SpoolerAborted;
+        }
+    }
+    progress.reset();
+    if (failure != PrintFailure::None) {
+        return Report(failure, printout.Title(), messages);
+    }
+    return PrintFailure::None;
+}
+
+}  // namespace quenby

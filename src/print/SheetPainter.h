@@ -1,0 +1,52 @@
+#pragma once
+
+#include "print/SheetLayout.h"
+
+#include <QPoint>
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
+
+namespace quenby {
+
+class DeviceContext;
+struct Document;
+struct PrinterCaps;
+
+// A sheet as the device sees it. The device's origin is at the start of the
+// printable area, `offset` from the paper corner.
+struct SheetGeometry {
+    QSize sheet;      // the whole sheet
+    QPoint offset;    // printable area start, from the paper corner
+    QSize printable;  // extent of the printable area
+    int zoomPercent = 0;
+
+    static SheetGeometry ForPrinter(const PrinterCaps& caps, double screenPixelsPerMm);
+};
+
+struct SheetOptions {
+    int pageNumber = 1;  // page of a page set
+    bool secondSide = false;
+    bool fillPageColour = true;  // the printer fills the printable area; the preview does not
+    bool foldLines = true;       // the printer draws them when the document asks; the preview never
+};
+
+// Draws one face at its placement; the painter is already moved to the face's origin.
+using FaceDrawer = std::function<void(Document&, DeviceContext&, const FacePlacement&)>;
+
+// floor(100 × device dots per millimetre ÷ screen pixels per millimetre); 0 when
+// either is not a positive number.
+int DrawingZoom(double deviceDotsPerMm, double screenPixelsPerMm);
+
+// Draws one printed sheet: page colour, fold lines and the faces at their places.
+// The document's current face is restored afterwards; its elements are drawn at
+// the geometry's zoom as for a printer. An unusable geometry draws nothing.
+void DrawSheet(Document& doc, QPainter& painter, const SheetGeometry& geometry,
+               const SheetOptions& options, const FaceDrawer& drawFace = {});
+
+// The default face drawer: the face's elements through the element drawing.
+void DrawFace(Document& doc, DeviceContext& dc, const FacePlacement& placement);
+
+}  // namespace quenby
