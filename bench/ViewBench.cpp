@@ -1,0 +1,95 @@
+// Repainting the whole page view into the window's surface: desk, card face with its
+// flap, dog-ear and margins, the dot grid, a busy face and the handles of 20 selected
+// elements, at 25 %, 100 % and 300 %; beside a plain copy of a surface of the same
+// size, which is what showing a rendered surface costs. Aim: 33 ms at 100 %.
+#include "BusyFace.h"
+#include "document/Document.h"
+#include "document/ElementOperations.h"
+#include "document/ElementOwner.h"
+#include "print/PaperLayout.h"
+#include "view/PageViewPainter.h"
+#include "view/ViewGeometry.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace quenby;
+
+constexpr double kPixelsPerMm = 96.0 / 25.4;
+const QSize kClientSize(1600, 1000);
+
+// Painting text needs the application's fonts; the benchmarks run without a display.
+void EnsureApplication() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "quenby_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+struct ViewScene {
+    explicit ViewScene(int zoomPercent) : owner(zoomPercent) {
+        EnsureApplication();
+        bench::BuildBusyFace(doc, &owner);
+        // The busy A4 page as the front of a card folded once across: the face shows
+        // its flap and dog-ear, and the elements run on past it as they may.
+        doc.ChooseCardType(0);
+        doc.paperSize = 1;
+        doc.viewSwitchA = true;
+        doc.showMargins = true;
+        for (int i = 0; i < 20; ++i) {
+            doc.elements.At(i * 10)->selected = 1;
+        }
+        state.zoomPercent = zoomPercent;
+        state.pixelsPerMm = kPixelsPerMm;
+        state.clientRect = QRect(QPoint(0, 0), kClientSize);
+        // Five millimetres of margin all round, as a typical inkjet leaves.
+        const QSizeF sheet = SheetSizeMm(doc);
+        const int margin = int(5 * 4 * kPixelsPerMm);
+        state.printableDocUnits =
+            QRect(margin, margin, int(sheet.width() * 4 * kPixelsPerMm) - 2 * margin,
+                  int(sheet.height() * 4 * kPixelsPerMm) - 2 * margin);
+        const QRect page = PageRect(doc, zoomPercent, kPixelsPerMm);
+        owner.SetScrollOrigin(view::PageOriginFor(doc, page.size()));
+    }
+
+    Document doc;
+    FixedOwner owner;
+    PageViewState state;
+    QImage surface{kClientSize, QImage::Format_RGB32};
+};
+
+void BM_RepaintView(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    for (auto _ : state) {
+        QPainter painter(&scene.surface);
+        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " %");
+}
+BENCHMARK(BM_RepaintView)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+
+void BM_CopySurfaceToScreen(benchmark::State& state) {
+    EnsureApplication();
+    QImage surface(kClientSize, QImage::Format_RGB32);
+    surface.fill(Qt::gray);
+    QImage screen(kClientSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        painter.drawImage(QPoint(0, 0), surface);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+BENCHMARK(BM_CopySurfaceToScreen)->Unit(benchmark::kMillisecond);
+
+}  // namespace

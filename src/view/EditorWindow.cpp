@@ -1,0 +1,476 @@
+#include "view/EditorWindow.h"
+
+#include "platform/PrinterObject.h"
+#include "platform/ResourceStrings.h"
+#include "print/PaperLayout.h"
+#include "print/PrintableArea.h"
+#include "view/HorizontalRuler.h"
+#include "view/Ruler.h"
+#include "view/VerticalRuler.h"
+#include "view/ViewGeometry.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+namespace quenby {
+namespace {
+
+constexpr int kZoomPaneLabel = 8036;  // "Zoom"
+constexpr int kInitialScrollUnit = 10;
+constexpr int kInitialScrollUnits = 100;
+constexpr int kPortraitCommand = 5000;
+constexpr int kLandscapeCommand = 5001;
+constexpr int kFirstFaceCommand = 1600;
+
+}  // namespace
+
+EditorWindow::EditorWindow(QWidget* parent)
+    : QAbstractScrollArea(parent),
+      ownMessages_(std::make_unique<WidgetMessageBoxes>(this)),
+      ownDialogs_(std::make_unique<WidgetFileDialogs>(this)),
+      messages_(*ownMessages_),
+      dialogs_(*ownDialogs_),
+      files_(document_, this, *this, messages_, dialogs_),
+      clipboard_(document_, *this, messages_),
+      stacking_(document_, clipboard_, *this) {
+    Construct();
+}
+
+EditorWindow::EditorWindow(QWidget* parent, MessageBoxes& messages, FileDialogs& dialogs)
+    : QAbstractScrollArea(parent),
+      messages_(messages),
+      dialogs_(dialogs),
+      files_(document_, this, *this, messages_, dialogs_),
+      clipboard_(document_, *this, messages_),
+      stacking_(document_, clipboard_, *this) {
+    Construct();
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::Construct() {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setCursor(Qt::ArrowCursor);
+
+    // Steps of ten pixels over a nominal range until the window first gets its size.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setSingleStep(kInitialScrollUnit);
+        bar->setRange(0, kInitialScrollUnit * kInitialScrollUnits);
+    }
+
+    document_.pageColour = kWhite;
+    files_.SetLastFolder(QCoreApplication::applicationDirPath() + u'/');
+    SetPixelsPerMm(logicalDpiX() / 25.4);
+}
+
+// --- Zoom --------------------------------------------------------------------------------
+
+void EditorWindow::SetZoom(int n) {
+    zoomPercent_ = view::SteppedZoom(zoomPercent_, n);
+    emit ZoomChanged(zoomPercent_);
+    if (n < view::kSetZoomBase) {
+        // A step leaves the fit modes: the list shows only the percentage.
+        zoomListRow_ = view::kNoZoomRow;
+        emit ZoomListRowChanged(zoomListRow_);
+    }
+    UpdateRulers();
+    UpdateScrollRange();
+    setFocus();
+    Redraw();
+}
+
+void EditorWindow::ZoomIn() {
+    SetZoom(view::kZoomInCommand);
+}
+
+void EditorWindow::ZoomOut() {
+    SetZoom(view::kZoomOutCommand);
+}
+
+void EditorWindow::SelectZoomListRow(int row) {
+    if (row < view::kNoZoomRow || row >= view::kZoomListRows) {
+        return;
+    }
+    if (row != zoomListRow_) {
+        zoomListRow_ = row;
+        emit ZoomListRowChanged(row);
+    }
+    FitZoom();
+}
+
+void EditorWindow::ZoomModeCommand(int command) {
+    const int row = command - view::kZoomModeCommand;
+    if (view::IsFitRow(row)) {
+        SelectZoomListRow(row);
+    }
+}
+
+void EditorWindow::FitZoom() {
+    const int row = zoomListRow_;
+    if (row >= view::kFirstPercentRow && row < view::kZoomListRows) {
+        SetZoom(view::kSetZoomBase +
+                view::kZoomListPercents[std::size_t(row - view::kFirstPercentRow)]);
+        return;
+    }
+    const view::FitResult fit =
+        view::FitPercent(row, ClientSize(), WidenedPageRect().size(), zoomPercent_);
+    if (fit.valid) {
+        SetZoom(view::kSetZoomBase + fit.percent);
+    }
+}
+
+void EditorWindow::UpdateScrollRange() {
+    const QSize client = ClientSize();
+    const QSize range = view::ScrollRangeFor(client, WidenedPageRect().size(), zoomListRow_);
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setRange(0, range.width());
+    v->setRange(0, range.height());
+    h->setPageStep(std::max(1, client.width()));
+    v->setPageStep(std::max(1, client.height()));
+    h->setValue(0);
+    v->setValue(0);
+}
+
+QString EditorWindow::ZoomPaneText(int percent) {
+    return QStringLiteral("%1=%2%").arg(ResourceString(kZoomPaneLabel)).arg(percent);
+}
+
+// --- View geometry -------------------------------------------------------------------------
+
+void EditorWindow::SetPixelsPerMm(double pixelsPerMm) {
+    if (pixelsPerMm > 0 && pixelsPerMm != pixelsPerMm_) {
+        pixelsPerMm_ = pixelsPerMm;
+        RedrawAll();
+    }
+}
+
+QRect EditorWindow::PageRect() const {
+    return ::quenby::PageRect(document_, zoomPercent_, pixelsPerMm_);
+}
+
+QRect EditorWindow::WidenedPageRect() const {
+    return ::quenby::WidenedPageRect(document_, zoomPercent_, pixelsPerMm_);
+}
+
+QPoint EditorWindow::PageOrigin() const {
+    return view::PageOriginFor(document_, PageRect().size());
+}
+
+QPoint EditorWindow::ScrollPosition() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+QSize EditorWindow::ScrollRange() const {
+    return {horizontalScrollBar()->maximum(), verticalScrollBar()->maximum()};
+}
+
+QSize EditorWindow::ClientSize() const {
+    return viewport()->size();
+}
+
+// --- Faces and orientation ---------------------------------------------------------------------
+
+void EditorWindow::ShowFace(int face) {
+    if (document_.isCard != kCard || face < 0 || face >= kFaceCount) {
+        return;  // only a card has faces to turn to
+    }
+    document_.SelectFace(face);
+    emit FaceShown(face);
+    Redraw();
+}
+
+void EditorWindow::OrientationCommand(int command) {
+    if (command != kPortraitCommand && command != kLandscapeCommand) {
+        return;
+    }
+    document_.orientation = command == kLandscapeCommand ? 1 : 0;
+    ApplyOrientation();
+    if (view::IsFitRow(zoomListRow_)) {
+        FitZoom();
+    }
+    // The face changed its shape: the scroll range follows at a fixed zoom too.
+    UpdateScrollRange();
+    UpdateRulers();
+    document_.modified = true;
+    emit OrientationChanged(document_.orientation);
+    Redraw();
+}
+
+void EditorWindow::ApplyOrientation() {
+    // The printer's settings record: device-mode orientation = orientation + 1.
+    if (printer_) {
+        printer_->ApplyOrientation(document_.orientation);
+    }
+}
+
+void EditorWindow::RefreshPageLayout() {
+    if (printer_) {
+        const QSizeF custom = PaperTable::CustomSizeMm();
+        const bool isCustom = document_.paperSize == kCustomPaper;
+        printer_->ApplyPaper(PaperTable::PrinterPaperCode(document_.paperSize),
+                             isCustom ? custom.width() : 0, isCustom ? custom.height() : 0);
+    }
+    if (view::IsFitRow(zoomListRow_)) {
+        FitZoom();
+    }
+    UpdateRulers();
+    emit PageLayoutRefreshed();
+}
+
+// --- State the commands read -------------------------------------------------------------------
+
+void EditorWindow::SetStartScreenUp(bool up) {
+    startScreenUp_ = up;
+    if (!up) {
+        FitZoom();
+        UpdateScrollRange();
+        RedrawAll();
+    }
+}
+
+void EditorWindow::SetCurrentTool(int tool) {
+    if (tool != currentTool_) {
+        currentTool_ = tool;
+        emit ToolChanged(tool);
+    }
+}
+
+void EditorWindow::AbandonDrag() {
+    SetCurrentTool(0);
+    viewport()->setCursor(Qt::ArrowCursor);
+    drawing_ = false;
+    resizing_ = false;
+    moving_ = false;
+    Redraw();
+}
+
+void EditorWindow::RulerCornerPressed(QPoint point) {
+    // The mouse editing starts the crosshair from here (a negative x marks it).
+    lastCornerPress_ = point;
+}
+
+// --- Painting ------------------------------------------------------------------------------------
+
+void EditorWindow::Redraw() {
+    renderPending_ = true;
+    viewport()->update();
+}
+
+void EditorWindow::RedrawAll() {
+    Redraw();
+    UpdateRulers();
+}
+
+void EditorWindow::SetPaintingSuspended(bool suspended) {
+    paintingSuspended_ = suspended;
+    if (!suspended) {
+        Redraw();
+    }
+}
+
+void EditorWindow::SetPrintJobRunning(bool running) {
+    printJobRunning_ = running;
+    if (!running) {
+        Redraw();
+    }
+}
+
+PageViewState EditorWindow::ViewState() const {
+    PageViewState state;
+    state.zoomPercent = zoomPercent_;
+    state.pixelsPerMm = pixelsPerMm_;
+    state.scroll = ScrollPosition();
+    state.clientRect = QRect(QPoint(0, 0), ClientSize());
+    state.printableDocUnits = PrintableArea();
+    return state;
+}
+
+QRect EditorWindow::PrintableArea() const {
+    if (!printer_ || !document_.showMargins) {
+        return {};
+    }
+    return PrintableAreaDocUnits(*printer_, document_, pixelsPerMm_);
+}
+
+QRect EditorWindow::RenderView(QImage& target) {
+    PageViewState state = ViewState();
+    state.clientRect = target.rect();
+    QPainter painter(&target);
+    faceRect_ = PaintPageView(painter, document_, state);
+    return faceRect_;
+}
+
+void EditorWindow::RenderIfPending() {
+    const QSize size = ClientSize();
+    if (surface_.size() != size) {
+        surface_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        renderPending_ = true;
+    }
+    if (renderPending_) {
+        renderPending_ = false;
+        RenderView(surface_);
+    }
+}
+
+QImage& EditorWindow::Surface() {
+    RenderIfPending();
+    return surface_;
+}
+
+EditorWindow::DirectDrawing::DirectDrawing(EditorWindow& editor) : editor_(editor) {
+    editor_.RenderIfPending();
+    painter_.begin(&editor_.surface_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+}
+
+EditorWindow::DirectDrawing::~DirectDrawing() {
+    painter_.end();
+    editor_.viewport()->update();
+}
+
+void EditorWindow::paintEvent(QPaintEvent*) {
+    // While the template browser runs or a print job draws, the view keeps what it showed.
+    if (!paintingSuspended_ && !printJobRunning_) {
+        RenderIfPending();
+    }
+    QPainter painter(viewport());
+    painter.drawImage(QPoint(0, 0), surface_);
+    if (firstPaint_) {
+        firstPaint_ = false;
+        // Dialogs do not open from inside a paint: the start-up step runs right after.
+        QMetaObject::invokeMethod(this, &EditorWindow::FirstPaint, Qt::QueuedConnection);
+    }
+}
+
+void EditorWindow::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (!sizedOnce_) {
+        sizedOnce_ = true;
+        horizontalScrollBar()->setSingleStep(1);
+        verticalScrollBar()->setSingleStep(1);
+    }
+    renderPending_ = true;
+    FitZoom();
+    UpdateScrollRange();
+    RedrawAll();
+}
+
+void EditorWindow::scrollContentsBy(int dx, int dy) {
+    Redraw();
+    if (dx != 0 && horizontalRuler_) {
+        horizontalRuler_->update();
+    }
+    if (dy != 0 && verticalRuler_) {
+        verticalRuler_->update();
+    }
+}
+
+void EditorWindow::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    SetPixelsPerMm(logicalDpiX() / 25.4);
+}
+
+// --- Keys and the mouse
+// ----------------------------------------------------------------------------
+
+void EditorWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_R:
+        case Qt::Key_F3:
+            RedrawAll();
+            break;
+        case Qt::Key_Control:
+            controlDown_ = true;
+            break;
+        case Qt::Key_Delete:
+            // Only with something to delete: an idle key must not mark the document
+            // modified nor replace the undo snapshot.
+            if (clipboard_.CanCopy(startScreenUp_)) {
+                clipboard_.DeleteSelection();
+                Redraw();
+            }
+            break;
+        default:
+            break;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void EditorWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control) {
+        controlDown_ = false;
+    }
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void EditorWindow::mouseReleaseEvent(QMouseEvent* event) {
+    // The window holds the mouse from the press on: a release over a ruler arrives here.
+    if (event->button() == Qt::LeftButton && RulerAt(event->globalPosition().toPoint())) {
+        AbandonDrag();
+        return;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+Ruler* EditorWindow::RulerAt(QPoint globalPos) const {
+    for (Ruler* ruler : {horizontalRuler_.data(), verticalRuler_.data()}) {
+        if (ruler && ruler->isVisible() &&
+            ruler->rect().contains(ruler->mapFromGlobal(globalPos))) {
+            return ruler;
+        }
+    }
+    return nullptr;
+}
+
+// --- Rulers
+// ----------------------------------------------------------------------------------------
+
+HorizontalRuler* EditorWindow::horizontalRuler() const {
+    return qobject_cast<HorizontalRuler*>(horizontalRuler_.data());
+}
+
+VerticalRuler* EditorWindow::verticalRuler() const {
+    return qobject_cast<VerticalRuler*>(verticalRuler_.data());
+}
+
+void EditorWindow::AttachRuler(Ruler* ruler, bool horizontal) {
+    (horizontal ? horizontalRuler_ : verticalRuler_) = ruler;
+}
+
+void EditorWindow::UpdateRulers() {
+    for (Ruler* ruler : {horizontalRuler_.data(), verticalRuler_.data()}) {
+        if (ruler) {
+            ruler->update();
+        }
+    }
+}
+
+// --- DocumentHost
+// ----------------------------------------------------------------------------------
+
+void EditorWindow::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void EditorWindow::SetTitle(const QString& title) {
+    if (QWidget* frame = window(); frame && frame != this) {
+        frame->setWindowTitle(title);
+    }
+}
+
+}  // namespace quenby

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+class QPainter;
+
+namespace quenby {
+
+struct Document;
+
+// What a paint of the page view needs to know besides the document.
+struct PageViewState {
+    int zoomPercent = 25;
+    double pixelsPerMm = 96.0 / 25.4;
+    QPoint scroll;            // scroll position: canvas point = client point + scroll
+    QRect clientRect;         // the part of the window to paint, client pixels
+    QRect printableDocUnits;  // the sheet's printable area; empty: no margins shown
+};
+
+// Paints the page view into `painter`, which draws in client pixels: the desk, the face
+// with its decorations (page set: shadow, tile dividers, printable area of every tile;
+// card: outline, flap, dog-ear, the printable area of the folded sheet), the dot grid,
+// the elements of the current face and the selection handles. Returns the face
+// rectangle on the canvas (empty for a document with no layout yet).
+QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState& state);
+
+// Just the dot grid of the face at `face` (canvas), for the given state.
+void PaintDotGrid(QPainter& painter, const Document& doc, const PageViewState& state,
+                  const QRect& face);
+
+}  // namespace quenby
