@@ -1,6 +1,6 @@
-// libFuzzer entry: which reader is fuzzed is chosen by the program's name.
+// libFuzzer entry: the build names the reader this program fuzzes in QUENBY_FUZZ_ENTRY.
 #include "FuzzTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return quenby::fuzz::WxdReader(data, size);
+    return quenby::fuzz::QUENBY_FUZZ_ENTRY(data, size);
 }

@@ -13,6 +13,10 @@ namespace {
 quenby::fuzz::Entry Lookup(const char* name) {
     if (std::strcmp(name, "wxd_reader") == 0)
         return quenby::fuzz::WxdReader;
+    if (std::strcmp(name, "settings_reader") == 0)
+        return quenby::fuzz::SettingsReader;
+    if (std::strcmp(name, "wxg_reader") == 0)
+        return quenby::fuzz::WxgReader;
     return nullptr;
 }
 

@@ -1,5 +1,8 @@
 #include "Subcommand.h"
 
+#include "graphics/ProductFonts.h"
+#include "platform/ArtworkLocations.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -44,6 +47,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
+    // Documents name the product typefaces; draw them as the program does.
+    quenby::RegisterProductFonts(quenby::ArtworkLocations::DefaultProgramFolder());
     QStringList args = QGuiApplication::arguments();
     if (args.size() < 2) {
         return Usage();

@@ -1,0 +1,643 @@
+#include "app/StudioApp.h"
+
+#include "app/AboutDialog.h"
+#include "app/ArtworkSettings.h"
+#include "app/CommandIds.h"
+#include "app/CommandMap.h"
+#include "app/DisplayCheck.h"
+#include "app/HelpLauncher.h"
+#include "app/MainFrame.h"
+#include "app/StartScreen.h"
+#include "app/ToolbarSettings.h"
+#include "document/Document.h"
+#include "document/DocumentController.h"
+#include "graphics/ProductFonts.h"
+#include "platform/ColourRef.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrinterObject.h"
+#include "platform/ResourceStrings.h"
+#include "print/CardTypeDialog.h"
+#include "print/CustomPaperDialog.h"
+#include "print/PageSetFormatDialog.h"
+#include "print/PaperLayout.h"
+#include "print/PrintCommands.h"
+#include "print/PrintLoop.h"
+#include "view/EditorWindow.h"
+#include "view/HorizontalRuler.h"
+#include "view/VerticalRuler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+namespace quenby {
+
+namespace {
+
+const QUrl kProductSite(QStringLiteral("https://www.wexmoorarts.example/craftbox/"));
+const QUrl kQuestionsPage(QStringLiteral("https://www.wexmoorarts.example/craftbox/preguntas/"));
+
+bool IsEnvelope(int paperRow) {
+    return paperRow == 4 || paperRow == 5;
+}
+
+}  // namespace
+
+StudioApp::StudioApp(StudioPaths paths, const VolumeList* volumes) : paths_(std::move(paths)) {
+    if (!volumes) {
+        systemVolumes_ = std::make_unique<SystemVolumeList>();
+        volumes = systemVolumes_.get();
+    }
+    settings_ = std::make_unique<SettingsStore>(
+        paths_.userSettingsFile, SettingsStore::InstallationFileIn(paths_.programFolder));
+    artwork_ = std::make_unique<ArtworkLocations>(paths_.programFolder, *volumes);
+    printer_ = std::make_unique<PrinterObject>();
+    RegisterProductFonts(paths_.programFolder);
+    help_ = new HelpLauncher(this);
+    commands_ = std::make_unique<CommandMap>();
+    commands_->SetStateSource([this] { return GatherState(); });
+}
+
+StudioApp::~StudioApp() {
+    if (frame_) {
+        frame_->SetCloseQuery({});
+    }
+    frame_.reset();  // the editor and the start screen go with it
+    previewDialogs_.reset();
+    previewMessages_.reset();
+}
+
+void StudioApp::Start() {
+    const ToolbarOptions options = ReadToolbarOptions(*settings_);
+    frame_ = std::make_unique<MainFrame>(*commands_, options);
+    frame_->SetCloseQuery([this] { return CanClose(); });
+    connect(frame_.get(), &MainFrame::comboChanged, this, &StudioApp::OnComboChanged);
+
+    auto* editor = new EditorWindow(frame_.get());
+    editor_ = editor;
+    editor->SetPrinter(printer_.get());
+    frame_->setCentralWidget(editor);
+    frame_->setWindowTitle(ResourceString(7999));
+    editor->files().SetLastFolder(paths_.programFolder);
+    ConnectEditor();
+
+    // The rulers are docked by the frame, which takes them over.
+    frame_->SetRulers(new HorizontalRuler(nullptr, *editor), new VerticalRuler(nullptr, *editor));
+    previewMessages_ = std::make_unique<WidgetMessageBoxes>(frame_.get());
+    previewDialogs_ = std::make_unique<WidgetPrintDialogs>(frame_.get());
+
+    noPrinter_ = !PrinterObject::HasPrinter();
+    if (noPrinter_) {
+        WidgetMessageBoxes(nullptr).Show(ResourceString(13440), ResourceString(7999),
+                                         MessageButtons::Ok, MessageIcon::Exclamation, false);
+    }
+
+    WireCommands();
+    ReadArtworkSettings(*settings_, *artwork_);
+    frame_->RestoreToolbars(*settings_);
+    frame_->FillComboBoxes();
+    RebuildRecentMenu();
+    if (!frame_->RestorePlacement(*settings_)) {
+        // The size it takes back from maximised: most of the screen, centred.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            QRect normal(0, 0, area.width() * 9 / 10, area.height() * 9 / 10);
+            normal.moveCenter(area.center());
+            frame_->setGeometry(normal);
+        }
+        frame_->showMaximized();
+    }
+    commands_->Refresh();
+    commands_->StartIdleRefresh();
+}
+
+void StudioApp::ConnectEditor() {
+    EditorWindow* editor = editor_;
+    // The editor reports its first paint afterwards, so that dialogs do not open inside it.
+    connect(editor, &EditorWindow::FirstPaint, this, [this] {
+        if (firstPaint_) {
+            firstPaint_ = false;
+            OnFirstPaint();
+        }
+    });
+    connect(editor, &EditorWindow::ZoomChanged, frame_.get(), &MainFrame::ShowZoomPane);
+    connect(editor, &EditorWindow::ZoomListRowChanged, this, [this](int row) {
+        QComboBox* zoom = frame_->zoomList();
+        if (row < 0) {
+            // After a zoom step the list shows the percentage without a row.
+            zoom->setPlaceholderText(QStringLiteral("%1%").arg(editor_->ZoomPercent()));
+        }
+        zoom->setCurrentIndex(row);
+    });
+    connect(editor, &EditorWindow::PaperSizeShown, this, [this](int paper) {
+        const int row = std::clamp(paper, 0, PaperTable::kRows - 1);
+        frame_->paperList()->setCurrentIndex(row);
+        const PaperRow size = PaperTable::Row(row);
+        frame_->ShowPaperPane(size.widthMm, size.heightMm);
+    });
+    connect(editor, &EditorWindow::TileCountsShown, this, [this](bool, int across, int down) {
+        frame_->acrossList()->setCurrentIndex(std::clamp(across - 1, 0, kMaxTiles - 1));
+        frame_->downList()->setCurrentIndex(std::clamp(down - 1, 0, kMaxTiles - 1));
+        ApplyTileLists();
+    });
+    connect(editor, &EditorWindow::RecentFileAdded, this, [this](const QString& path) {
+        settings_->recentFiles().Add(path);
+        RebuildRecentMenu();
+    });
+}
+
+void StudioApp::OnFirstPaint() {
+    const QScreen* screen = frame_->screen();
+    if (screen && !IsDisplayLargeEnough(DescribeScreen(*screen))) {
+        ShowDisplayTooSmall(frame_.get());
+        frame_->SetCloseQuery({});
+        frame_->close();
+        return;
+    }
+    if (noPrinter_) {
+        frame_->SetCloseQuery({});
+        frame_->close();
+        return;
+    }
+    ShowStartScreen();
+}
+
+bool StudioApp::CanClose() {
+    if (!editor_ || !editor_->files().ConfirmDiscard()) {
+        return false;
+    }
+    frame_->SavePlacement(*settings_);
+    frame_->SaveToolbars(*settings_);
+    settings_->WriteRecentFiles();
+    settings_->Flush();
+    return true;
+}
+
+CommandState StudioApp::GatherState() const {
+    CommandState s;
+    s.startScreenUp = startScreenUp_;
+    if (frame_) {
+        s.displayType = frame_->toolbarOptions().displayType;
+    }
+    if (!editor_) {
+        return s;
+    }
+    Document& doc = editor_->document();
+    s.modified = doc.modified;
+    s.hasPath = !doc.documentPath.isEmpty();
+    for (int i = 0; i < ElementList::kCapacity; ++i) {
+        const Element* e = doc.elements.At(i);
+        if (!e) {
+            break;
+        }
+        if (e->selected) {
+            ++s.selectedCount;
+            s.selectedKind = e->kind;
+        }
+    }
+    s.tool = editor_->CurrentTool();
+    s.printFoldLines = doc.printFoldLines;
+    s.showMargins = doc.showMargins;
+    s.zoomPercent = editor_->ZoomPercent();
+    s.orientation = doc.orientation;
+    s.isCard = doc.isCard == kCard;
+    s.currentPage = doc.currentPage;
+    return s;
+}
+
+void StudioApp::WireCommands() {
+    CommandMap& c = *commands_;
+    c.SetHandler(cmd::kNew, [this] {
+        editor_->files().NewDocument();
+        // A new document has no layout yet: the user chooses one at the start screen.
+        if (!startScreenUp_ && editor_->document().isCard == kNoLayout) {
+            ShowStartScreen();
+        }
+    });
+    c.SetHandler(cmd::kOpen, [this] { StartOpen(); });
+    c.SetHandler(cmd::kOpenTemplate, [this] { OpenTemplateFile(startScreenUp_); });
+    c.SetHandler(cmd::kSave, [this] {
+        editor_->files().Save();
+        NoteRecentFile();
+    });
+    c.SetHandler(cmd::kSaveAs, [this] {
+        editor_->files().SaveAs();
+        NoteRecentFile();
+    });
+    c.SetHandler(cmd::kExit, [this] { frame_->close(); });
+    c.SetHandler(cmd::kPrintSetup, [this] {
+        WidgetMessageBoxes messages(frame_.get());
+        WidgetPrintDialogs dialogs(frame_.get());
+        PrintContext context = MakePrintContext(messages, dialogs);
+        PrintSetup(context);
+    });
+    c.SetHandler(cmd::kPrint, [this] {
+        WidgetMessageBoxes messages(frame_.get());
+        WidgetPrintDialogs dialogs(frame_.get());
+        PrintContext context = MakePrintContext(messages, dialogs);
+        PrintDocument(context);
+    });
+    c.SetHandler(cmd::kPrintPreview, [this] {
+        // The preview stays open after the command: its messages and dialogs live as
+        // long as the application.
+        PrintContext context = MakePrintContext(*previewMessages_, *previewDialogs_);
+        OpenPrintPreview(context, frame_.get());
+    });
+
+    c.SetHandler(cmd::kSelectAll, [this] {
+        editor_->document().elements.SelectAll();
+        editor_->Redraw();
+    });
+    c.SetHandler(cmd::kPrintFoldLines, [this] {
+        Document& doc = editor_->document();
+        doc.printFoldLines = !doc.printFoldLines;
+    });
+    c.SetHandler(cmd::kShowMargins, [this] {
+        Document& doc = editor_->document();
+        doc.showMargins = !doc.showMargins;
+        editor_->Redraw();
+    });
+    c.SetHandler(cmd::kPageColour, [this] {
+        Document& doc = editor_->document();
+        const QColor current = ToQColor(doc.pageColour);
+        const QColor chosen = QColorDialog::getColor(current, frame_.get());
+        if (chosen.isValid()) {
+            doc.pageColour = FromQColor(chosen);
+            doc.modified = true;
+            editor_->Redraw();
+        }
+    });
+    for (int face = 0; face < kFaceCount; ++face) {
+        c.SetHandler(cmd::kFace0 + face, [this, face] { editor_->ShowFace(face); });
+    }
+    c.SetHandler(cmd::kPicturesAndText, [this] { frame_->SetDisplayType(2); });
+    c.SetHandler(cmd::kPicturesOnly, [this] { frame_->SetDisplayType(0); });
+    for (int command : {cmd::kZoomPageWidth, cmd::kZoomPageHeight, cmd::kZoomWholePage}) {
+        c.SetHandler(command, [this, command] {
+            frame_->zoomList()->setCurrentIndex(command - cmd::kZoomPageWidth);
+            editor_->ZoomModeCommand(command);
+        });
+    }
+    for (int id : {cmd::kSelectTool, cmd::kBoxTool, cmd::kEllipseTool, cmd::kLineTool,
+                   cmd::kPictureTool, cmd::kTextTool, cmd::kCalendarTool, cmd::kCircularTextTool}) {
+        static const std::map<int, int> kTools{
+            {cmd::kSelectTool, 0},   {cmd::kBoxTool, 2},         {cmd::kEllipseTool, 3},
+            {cmd::kLineTool, 4},     {cmd::kPictureTool, 5},     {cmd::kTextTool, 6},
+            {cmd::kCalendarTool, 7}, {cmd::kCircularTextTool, 8}};
+        const int tool = kTools.at(id);
+        c.SetHandler(id, [this, tool] { editor_->SetCurrentTool(tool); });
+    }
+    c.SetHandler(cmd::kPortrait, [this] { editor_->OrientationCommand(cmd::kPortrait); });
+    c.SetHandler(cmd::kLandscape, [this] { editor_->OrientationCommand(cmd::kLandscape); });
+    c.SetHandler(cmd::kZoomIn, [this] { editor_->ZoomIn(); });
+    c.SetHandler(cmd::kZoomOut, [this] { editor_->ZoomOut(); });
+    c.SetHandler(cmd::kHelp, [this] { ShowHelp(); });
+    c.SetHandler(cmd::kProductSite, [] { QDesktopServices::openUrl(kProductSite); });
+    c.SetHandler(cmd::kQuestionsPage, [] { QDesktopServices::openUrl(kQuestionsPage); });
+    c.SetHandler(cmd::kAbout, [this] { ShowAbout(); });
+    WireEditorCommands();
+}
+
+void StudioApp::WireEditorCommands() {
+    CommandMap& c = *commands_;
+    c.SetHandler(cmd::kUndo, [this] { editor_->clipboard().RestoreSnapshot(); });
+    c.SetHandler(cmd::kCut, [this] { editor_->clipboard().CutSelection(); });
+    c.SetHandler(cmd::kCopy, [this] { editor_->clipboard().CopySelection(); });
+    c.SetHandler(cmd::kPaste,
+                 [this] { editor_->clipboard().PasteClipboard(editor_->ZoomPercent()); });
+    c.SetHandler(cmd::kDuplicate,
+                 [this] { editor_->clipboard().DuplicateSelection(editor_->ZoomPercent()); });
+    c.SetHandler(cmd::kDelete, [this] { editor_->clipboard().DeleteSelection(); });
+    c.SetHandler(cmd::kClearPage, [this] { editor_->clipboard().ClearPage(); });
+    c.SetHandler(cmd::kToFront, [this] { editor_->stacking().BringToFront(); });
+    c.SetHandler(cmd::kToBack, [this] { editor_->stacking().SendToBack(); });
+    c.SetHandler(cmd::kStepForward, [this] { editor_->stacking().StepForward(); });
+    c.SetHandler(cmd::kStepBackward, [this] { editor_->stacking().StepBackward(); });
+}
+
+PrintContext StudioApp::MakePrintContext(MessageBoxes& messages, PrintDialogs& dialogs) {
+    EditorWindow* editor = editor_;
+    PrintContext context{editor->document(), *printer_, messages, dialogs};
+    context.pixelsPerMm = editor->PixelsPerMm();
+    context.parent = frame_.get();
+    context.repaint = [editor] { editor->Redraw(); };
+    return context;
+}
+
+void StudioApp::SetZoomMode(int mode) {
+    frame_->zoomList()->setCurrentIndex(mode);
+    editor_->SelectZoomListRow(mode);
+}
+
+void StudioApp::ShowHelp() {
+    const QString viewer =
+        paths_.helpViewer.isEmpty() ? HelpLauncher::DefaultViewer() : paths_.helpViewer;
+    const QString file = HelpLauncher::HelpFile(paths_.programFolder, ReadLanguage(*settings_));
+    if (!help_->Show(viewer, file)) {
+        WidgetMessageBoxes(frame_.get())
+            .Show(QStringLiteral("No se puede abrir la ayuda."), ResourceString(7999),
+                  MessageButtons::Ok, MessageIcon::Exclamation, true);
+    }
+}
+
+void StudioApp::ShowAbout() {
+    AboutDialog dialog(editor_);
+    dialog.exec();
+}
+
+// ---- combo boxes ----
+
+void StudioApp::OnComboChanged(int id, int row) {
+    switch (id) {
+        case cmd::kZoomList:
+            editor_->SelectZoomListRow(row);
+            break;
+        case cmd::kPaperList:
+            ChoosePaper(row);
+            break;
+        case cmd::kAcrossList:
+            SetTileCount(true, row);
+            break;
+        case cmd::kDownList:
+            SetTileCount(false, row);
+            break;
+        default:
+            break;
+    }
+}
+
+void StudioApp::ApplyTileLists() {
+    Document& doc = editor_->document();
+    tilesEnabled_ = doc.isCard != kCard && !IsEnvelope(doc.paperSize);
+    if (!tilesEnabled_) {
+        frame_->acrossList()->setCurrentIndex(0);
+        frame_->downList()->setCurrentIndex(0);
+    }
+    const bool enabled = tilesEnabled_ && !startScreenUp_;
+    frame_->acrossList()->setEnabled(enabled);
+    frame_->downList()->setEnabled(enabled);
+}
+
+void StudioApp::ChoosePaper(int row) {
+    if (row < 0 || row >= PaperTable::kRows) {
+        return;
+    }
+    if (row == kCustomPaper) {
+        WidgetMessageBoxes messages(frame_.get());
+        RunCustomPaperDialog(messages, frame_.get());
+    }
+    Document& doc = editor_->document();
+    doc.paperSize = static_cast<std::uint16_t>(row);
+    if (IsEnvelope(row) && doc.isCard != kCard) {
+        doc.tilesAcross = doc.tilesDown = 1;  // an envelope is one sheet
+    }
+    ApplyTileLists();
+    const PaperRow paper = PaperTable::Row(row);
+    frame_->ShowPaperPane(paper.widthMm, paper.heightMm);
+    printer_->ApplyPaper(paper.printerPaperCode, row == kCustomPaper ? paper.widthMm : 0,
+                         row == kCustomPaper ? paper.heightMm : 0);
+    editor_->FitZoom();
+    editor_->Redraw();
+}
+
+void StudioApp::SetTileCount(bool across, int row) {
+    Document& doc = editor_->document();
+    const auto count = static_cast<std::uint16_t>(std::clamp(row + 1, 1, kMaxTiles));
+    (across ? doc.tilesAcross : doc.tilesDown) = count;
+    if (editor_->ZoomListRow() >= 0 && editor_->ZoomListRow() <= 2) {
+        editor_->FitZoom();
+    }
+    editor_->UpdateScrollRange();
+    editor_->RedrawAll();
+}
+
+// ---- start screen ----
+
+void StudioApp::ShowStartScreen() {
+    if (!startScreen_) {
+        startScreen_ = new StartScreen(editor_);
+        connect(startScreen_, &StartScreen::buttonChosen, this, &StudioApp::OnStartScreenButton);
+        // Help is at hand on the start screen too.
+        startScreen_->addAction(commands_->Action(cmd::kHelp));
+    }
+    startScreenUp_ = true;
+    editor_->SetStartScreenUp(true);
+    frame_->ParkRulers();
+    for (QComboBox* combo :
+         {frame_->zoomList(), frame_->paperList(), frame_->acrossList(), frame_->downList()}) {
+        combo->setEnabled(false);
+    }
+    startScreen_->CentreOnScreen();
+    startScreen_->show();
+    startScreen_->raise();
+    startScreen_->activateWindow();
+    commands_->Refresh();
+}
+
+void StudioApp::CloseStartScreen() {
+    if (startScreen_) {
+        startScreen_->hide();
+    }
+    frame_->DockRulers();
+    frame_->zoomList()->setEnabled(true);
+    frame_->paperList()->setEnabled(true);
+    startScreenUp_ = false;
+    ApplyTileLists();
+    frame_->zoomList()->setCurrentIndex(2);
+    editor_->SetStartScreenUp(false);
+    SetZoomMode(2);
+    frame_->activateWindow();
+    editor_->setFocus();
+    commands_->Refresh();
+}
+
+void StudioApp::OnStartScreenButton(int id) {
+    if (id == StartScreen::kExitButton) {
+        frame_->close();
+        return;
+    }
+    startScreen_->hide();
+    switch (id) {
+        case StartScreen::kCardButton:
+            StartCard();
+            break;
+        case StartScreen::kPageSetButton:
+            StartPageSet();
+            break;
+        case StartScreen::kTemplateButton:
+            StartTemplate();
+            break;
+        case StartScreen::kOpenButton:
+            StartOpen();
+            break;
+        default:
+            break;
+    }
+    if (startScreenUp_ && startScreen_) {
+        startScreen_->show();  // the choice was cancelled
+        startScreen_->raise();
+    }
+}
+
+void StudioApp::StartCard() {
+    const std::optional<int> fold = RunCardTypeDialog(editor_);
+    if (!fold) {
+        return;
+    }
+    Document& doc = editor_->document();
+    doc.ChooseCardType(*fold);
+    printer_->ApplyOrientation(doc.orientation);
+    frame_->paperList()->setCurrentIndex(1);
+    ChoosePaper(1);
+    doc.isCard = kCard;
+    CloseStartScreen();
+}
+
+void StudioApp::StartPageSet() {
+    const std::optional<PageSetFormat> format = RunPageSetFormatDialog(editor_);
+    if (!format) {
+        return;
+    }
+    Document& doc = editor_->document();
+    doc.isCard = kPageSet;
+    doc.tilesAcross = static_cast<std::uint16_t>(std::clamp(format->across, 1, kMaxTiles));
+    doc.tilesDown = static_cast<std::uint16_t>(std::clamp(format->down, 1, kMaxTiles));
+    doc.orientation = format->orientation == 1 ? 1 : 0;
+    printer_->ApplyOrientation(doc.orientation);
+    const int paper = std::clamp(format->paperIndex, 0, PaperTable::kRows - 1);
+    frame_->acrossList()->setCurrentIndex(doc.tilesAcross - 1);
+    frame_->downList()->setCurrentIndex(doc.tilesDown - 1);
+    frame_->paperList()->setCurrentIndex(paper);
+    ChoosePaper(paper);
+    CloseStartScreen();
+}
+
+void StudioApp::StartTemplate() {
+    OpenTemplateFile(true);
+}
+
+void StudioApp::OpenTemplateFile(bool fromStartScreen) {
+    if (!artwork_->templatesLocal) {
+        WidgetMessageBoxes messages(frame_.get());
+        if (!artwork_->CheckArtworkReachable(messages)) {
+            return;
+        }
+    }
+    const auto folder =
+        artwork_->ResolveArtworkPath(QString::number(ReadLanguage(*settings_)),
+                                     artwork_->templatesLocal, ArtworkKind::Templates);
+    DocumentController& files = editor_->files();
+    if (!fromStartScreen && !files.ConfirmDiscard()) {
+        return;
+    }
+    // The language's own templates, else all of them, else the program folder.
+    QString start = folder.value_or(QString());
+    if (!QFileInfo(start).isDir()) {
+        start = QFileInfo(start).absolutePath();
+    }
+    if (!QFileInfo(start).isDir()) {
+        start = paths_.programFolder;
+    }
+    WidgetFileDialogs dialogs(frame_.get());
+    FileDialogRequest request = DocumentController::DialogRequest(start);
+    const auto path = dialogs.ChooseFileToOpen(request);
+    if (!path) {
+        return;
+    }
+    files.ClearDocument();
+    if (files.LoadDocument(*path, false)) {
+        // A template opens as a new, untitled document.
+        editor_->document().documentPath.clear();
+        editor_->document().modified = false;
+        frame_->setWindowTitle(ResourceString(7999));
+        if (startScreenUp_) {
+            CloseStartScreen();
+        }
+    }
+}
+
+void StudioApp::StartOpen() {
+    Document& doc = editor_->document();
+    const QString before = doc.documentPath;
+    editor_->files().Open();
+    const bool opened = !doc.documentPath.isEmpty() && !doc.modified &&
+                        (doc.documentPath != before || doc.isCard != kNoLayout);
+    if (opened) {
+        NoteRecentFile();
+        if (startScreenUp_) {
+            frame_->paperList()->setCurrentIndex(doc.paperSize);
+            CloseStartScreen();
+        }
+    }
+}
+
+void StudioApp::OpenRecentFile(const QString& path) {
+    DocumentController& files = editor_->files();
+    if (!files.ConfirmDiscard()) {
+        return;
+    }
+    if (files.LoadDocument(path, false)) {
+        settings_->recentFiles().Add(path);
+        RebuildRecentMenu();
+        if (startScreenUp_) {
+            frame_->paperList()->setCurrentIndex(editor_->document().paperSize);
+            CloseStartScreen();
+        }
+    }
+}
+
+void StudioApp::NoteRecentFile() {
+    const Document& doc = editor_->document();
+    if (!doc.documentPath.isEmpty() && !doc.modified) {
+        settings_->recentFiles().Add(doc.documentPath);
+        RebuildRecentMenu();
+    }
+}
+
+void StudioApp::RebuildRecentMenu() {
+    if (!fileMenu_) {
+        for (QAction* a : frame_->menuBar()->actions()) {
+            if (a->menu() && a->menu()->actions().contains(commands_->Action(cmd::kExit))) {
+                fileMenu_ = a->menu();
+            }
+        }
+        if (!fileMenu_) {
+            return;
+        }
+    }
+    for (QAction* a : recentActions_) {
+        fileMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    recentActions_.clear();
+    const RecentFiles& recent = settings_->recentFiles();
+    QAction* exit = commands_->Action(cmd::kExit);
+    for (int i = 0; i < recent.Count(); ++i) {
+        const QString path = recent.At(i);
+        auto* action = new QAction(
+            QStringLiteral("&%1 %2").arg((i + 1) % 10).arg(QFileInfo(path).fileName()), fileMenu_);
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+        fileMenu_->insertAction(exit, action);
+        recentActions_.append(action);
+    }
+    if (!recent.entries().isEmpty()) {
+        auto* separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(exit, separator);
+        recentActions_.append(separator);
+    }
+}
+
+}  // namespace quenby

@@ -1,0 +1,40 @@
+// Starts the real program under a virtual X server and drives it with real input
+// events (xdotool): the start screen, the card-type dialog and the save question.
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DesktopRunTest, StartScreenCardAndSaveQuestion) {
+    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfbRun.isEmpty()) {
+        GTEST_SKIP() << "xvfb-run is not installed";
+    }
+    const QString binDir = QFileInfo(QStringLiteral(QUENBY_TOOL)).absolutePath();
+    const QString quenby = binDir + QStringLiteral("/quenby");
+    if (!QFileInfo(quenby).isExecutable()) {
+        GTEST_SKIP() << "the quenby program is not built";
+    }
+    QTemporaryDir work;
+    const QString shots = QDir::cleanPath(binDir + QStringLiteral("/../screenshots"));
+    QProcess run;
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"),
+                        QStringLiteral("-screen 0 1280x1024x24"), QStringLiteral("bash"),
+                        QStringLiteral(QUENBY_SOURCE_DIR "/tests/app/quenby_desktop_run.sh"),
+                        quenby, work.path(), shots});
+    ASSERT_TRUE(run.waitForStarted());
+    ASSERT_TRUE(run.waitForFinished(180000)) << "the desktop run did not finish";
+    const QString output = QString::fromLocal8Bit(run.readAll());
+    if (run.exitCode() == 77) {
+        GTEST_SKIP() << output.toStdString();
+    }
+    EXPECT_EQ(run.exitCode(), 0) << output.toStdString();
+}
+
+}  // namespace
