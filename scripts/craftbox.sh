@@ -14,7 +14,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     fontconfig fonts-dejavu-core
-    xvfb xauth
+    openclipart-svg python3-fontforge fonts-comic-neue fonts-leckerli-one
+    xvfb xauth xdotool imagemagick qt6-translations-l10n
+    cups printer-driver-cups-pdf
 )
 
 install_missing() {
@@ -54,6 +56,14 @@ case "${1:-}" in
         if [ "${SANITIZE:-0}" = 1 ]; then
             export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
             export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        fi
+        # The printing tests print through a real print queue: start cupsd and add
+        # the PDF queue where that is possible (root, or sudo without a password);
+        # elsewhere those tests say why and skip.
+        if [ "$(id -u)" -eq 0 ]; then
+            sh "$root/tests/print/cups_setup.sh" || true
+        elif sudo -n true 2>/dev/null; then
+            sudo -n sh "$root/tests/print/cups_setup.sh" || true
         fi
         ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
         ;;
