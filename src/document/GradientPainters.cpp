@@ -133,8 +133,8 @@ void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
                          int centreXPercent, int centreYPercent, bool halfTurned) {
     const int px = halfTurned ? 100 - centreXPercent : centreXPercent;
     const int py = halfTurned ? 100 - centreYPercent : centreYPercent;
-    const long long cxl = box.left + (long long)(box.right - box.left) * px / 100;
-    const long long cyl = box.top + (long long)(box.bottom - box.top) * py / 100;
+    const long long cxl = box.left + box.Width() * px / 100;
+    const long long cyl = box.top + box.Height() * py / 100;
     const double cx = double(cxl), cy = double(cyl);
     double reach = 0.0;
     for (const auto& [x, y] : {std::pair{box.left, box.top}, std::pair{box.right, box.top},

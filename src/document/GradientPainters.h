@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 namespace quenby {
@@ -19,8 +20,9 @@ struct PaintBox {
     int bottom = 0;
 
     static PaintBox Around(std::span<const QPoint> points);  // the true bounding box
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    // 64-bit: a damaged or far-zoomed shape may span the whole int range.
+    std::int64_t Width() const { return std::int64_t{right} - left; }
+    std::int64_t Height() const { return std::int64_t{bottom} - top; }
 };
 
 // The 255 steps from `start` to `end`: step k is start + k × (end − start) / 255 in
