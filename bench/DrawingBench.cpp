@@ -1,5 +1,6 @@
 // Element drawing: the busy page on the screen and for a 600-dpi printer, the
 // transparent pictures beside opaque ones, and the mouse code's bounds and hit tests.
+#include "BenchApplication.h"
 #include "BusyFace.h"
 
 #include "document/ElementDrawing.h"
@@ -28,22 +29,9 @@ const QSize kA4At100(794, 1123);  // the A4 face at 100 % zoom, 96 dots per inch
 constexpr int kPrinterDpi = 600;
 constexpr int kPrinterZoom = kPrinterDpi * 100 / 96;  // document units to 600-dpi pixels
 
-void EnsureDrawingApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "quenby_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 struct BusyScene {
     explicit BusyScene(int zoom, bool printing = false) : owner(zoom, {}, printing) {
-        EnsureDrawingApplication();
+        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc, &owner);
     }
     // Keeps only the elements of one sort: 1 shapes, 2 texts, 3 pictures.
@@ -125,7 +113,7 @@ BENCHMARK(BM_BusyPictures)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond
 // elements (the busy face's mix, five times over) for one pointer position.
 void BM_BoundsAndHitTests1000(benchmark::State& state) {
     FixedOwner owner(100);
-    EnsureDrawingApplication();
+    bench::EnsureBenchApplication();
     std::vector<ElementPtr> elements;
     for (int copy = 0; copy < 5; ++copy) {
         Document doc;

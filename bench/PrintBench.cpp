@@ -1,6 +1,7 @@
 // Printing an A4 quarter-fold card whose four faces are the busy face: to a PDF
 // file at 300 and 600 dots per inch (time and file size) and one repaint of its
 // preview, each beside drawing the same sheet into an image of the same size.
+#include "BenchApplication.h"
 #include "BusyFace.h"
 
 #include "document/ElementOwner.h"
@@ -23,24 +24,11 @@ namespace {
 
 constexpr double kScreenPixelsPerMm = 96 / 25.4;
 
-void EnsurePrintApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "quenby_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 // The busy face on face 0, and copies of it at half size on the other three faces,
 // so that each quarter of the sheet is as busy as a whole busy page.
 struct BusyCard {
     BusyCard() {
-        EnsurePrintApplication();
+        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc, &owner);
         const int count = doc.elements.Count();
         for (int i = 0; i < count; ++i) {

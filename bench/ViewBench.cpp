@@ -2,6 +2,7 @@
 // flap, dog-ear and margins, the dot grid, a busy face and the handles of 20 selected
 // elements, at 25 %, 100 % and 300 %; beside a plain copy of a surface of the same
 // size, which is what showing a rendered surface costs. Aim: 33 ms at 100 %.
+#include "BenchApplication.h"
 #include "BusyFace.h"
 #include "document/Document.h"
 #include "document/ElementOperations.h"
@@ -23,23 +24,9 @@ using namespace quenby;
 constexpr double kPixelsPerMm = 96.0 / 25.4;
 const QSize kClientSize(1600, 1000);
 
-// Painting text needs the application's fonts; the benchmarks run without a display.
-void EnsureApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "quenby_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 struct ViewScene {
     explicit ViewScene(int zoomPercent) : owner(zoomPercent) {
-        EnsureApplication();
+        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc, &owner);
         // The busy A4 page as the front of a card folded once across: the face shows
         // its flap and dog-ear, and the elements run on past it as they may.
@@ -80,7 +67,7 @@ void BM_RepaintView(benchmark::State& state) {
 BENCHMARK(BM_RepaintView)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_CopySurfaceToScreen(benchmark::State& state) {
-    EnsureApplication();
+    bench::EnsureBenchApplication();
     QImage surface(kClientSize, QImage::Format_RGB32);
     surface.fill(Qt::gray);
     QImage screen(kClientSize, QImage::Format_RGB32);

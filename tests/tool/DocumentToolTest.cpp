@@ -1,5 +1,6 @@
 // quenby-tool info and resave, run as a user would run them.
 #include "support/ByteBuilder.h"
+#include "support/ToolRun.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,19 +14,8 @@
 namespace quenby {
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUENBY_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(),
-            QString::fromLocal8Bit(p.readAllStandardError())};
-}
+using test::Tool;
+using test::ToolRun;
 
 std::vector<std::uint8_t> CardWithPictureAndText() {
     test::ByteBuilder b;

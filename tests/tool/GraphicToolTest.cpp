@@ -2,6 +2,7 @@
 #include "graphics/GraphicFile.h"
 #include "platform/Dib.h"
 #include "support/Fakes.h"
+#include "support/ToolRun.h"
 
 #include <QFile>
 #include <QImage>
@@ -16,19 +17,8 @@
 namespace quenby {
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUENBY_TOOL), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(),
-            QString::fromLocal8Bit(p.readAllStandardError())};
-}
+using test::Tool;
+using test::ToolRun;
 
 // A sticker: a red disc with a soft edge and a blue square on nothing.
 QString WriteSticker(const QTemporaryDir& dir) {

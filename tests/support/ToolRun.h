@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace quenby::test {
+
+// One run of quenby-tool: its exit code, standard output and standard error.
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+inline ToolRun Tool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUENBY_TOOL), args);
+    p.waitForFinished(60000);
+    return {p.exitCode(), p.readAllStandardOutput(),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+}  // namespace quenby::test
