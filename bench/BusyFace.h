@@ -52,10 +52,9 @@ inline void SetBox(Element& e, float x, float y, float w, float h) {
     e.corners = {DocPoint{x, y}, DocPoint{x + w, y}, DocPoint{x + w, y + h}, DocPoint{x, y + h}};
 }
 
-inline ElementPtr BusyElement(ElementKind kind, ElementOwner* owner) {
+inline ElementPtr BusyElement(ElementKind kind) {
     ElementPtr e = CreateBlankElement();
     e->kind = kind;
-    e->owner = owner;
     e->selected = 0;
     e->gradientCentreX = 50;
     e->gradientCentreY = 50;
@@ -65,7 +64,7 @@ inline ElementPtr BusyElement(ElementKind kind, ElementOwner* owner) {
     return e;
 }
 
-inline void BuildBusyFace(Document& doc, ElementOwner* owner) {
+inline void BuildBusyFace(Document& doc) {
     doc.elements.Clear();
     doc.isCard = kPageSet;
     doc.paperSize = 1;
@@ -79,7 +78,7 @@ inline void BuildBusyFace(Document& doc, ElementOwner* owner) {
         const ElementKind kind = i % 3 == 0   ? ElementKind::Box
                                  : i % 3 == 1 ? ElementKind::Ellipse
                                               : ElementKind::Line;
-        ElementPtr e = BusyElement(kind, owner);
+        ElementPtr e = BusyElement(kind);
         const float x = float((i * 263) % 2700), y = float((i * 397) % 4000);
         SetBox(*e, x, y, 300.0f + float(i % 7) * 40.0f, 220.0f + float(i % 5) * 50.0f);
         if (kind == ElementKind::Line) {
@@ -100,7 +99,7 @@ inline void BuildBusyFace(Document& doc, ElementOwner* owner) {
     }
     // 40 transparent pictures of 300 × 300 pixels, 150 dpi (768 units a side).
     for (int i = 0; i < 40; ++i) {
-        ElementPtr e = BusyElement(ElementKind::Picture, owner);
+        ElementPtr e = BusyElement(ElementKind::Picture);
         e->outlineOn = 0;
         e->transparent = 1;
         e->picture = BusyPicture(i);
@@ -111,7 +110,7 @@ inline void BuildBusyFace(Document& doc, ElementOwner* owner) {
     // 60 texts, 20 of them circular.
     for (int i = 0; i < 60; ++i) {
         const bool circular = i % 3 == 2;
-        ElementPtr e = BusyElement(circular ? ElementKind::CircularText : ElementKind::Text, owner);
+        ElementPtr e = BusyElement(circular ? ElementKind::CircularText : ElementKind::Text);
         e->outlineOn = std::uint8_t(i % 5 == 0);
         TextBlock& t = *e->text;
         t.SetText(i % 2 ? QStringLiteral("Feliz cumpleaños\r\nMaría")

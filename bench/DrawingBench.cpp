@@ -32,7 +32,7 @@ constexpr int kPrinterZoom = kPrinterDpi * 100 / 96;  // document units to 600-d
 struct BusyScene {
     explicit BusyScene(int zoom, bool printing = false) : owner(zoom, {}, printing) {
         bench::EnsureBenchApplication();
-        bench::BuildBusyFace(doc, &owner);
+        bench::BuildBusyFace(doc);
     }
     // Keeps only the elements of one sort: 1 shapes, 2 texts, 3 pictures.
     void KeepSort(int sort) {
@@ -75,7 +75,7 @@ void BM_BusyFaceView(benchmark::State& state) {
     }
     QImage image(kA4At100, QImage::Format_RGB32);
     for (auto _ : state) {
-        DrawInto(image, [&](DeviceContext& dc) { DrawPage(scene.doc, dc, false, 0, 0); });
+        DrawInto(image, [&](DeviceContext& dc) { DrawPage(scene.doc, scene.doc.currentPage, dc, scene.owner, false, 0, 0); });
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -92,12 +92,12 @@ void BM_BusyPictures(benchmark::State& state) {
         DrawInto(image, [&](DeviceContext& dc) {
             for (const Element& e : scene.doc.elements) {
                 if (mode == 1) {
-                    const QRect r = ElementDeviceRect(e);
+                    const QRect r = ElementDeviceRect(e, scene.owner);
                     DrawPictureTransparentRunByRun(dc, r.left(), r.top(), r.right() + 1,
                                                    r.bottom() + 1, *e.picture, 255,
                                                    e.halfTurned != 0);
                 } else {
-                    DrawElementBody(e, dc);
+                    DrawElementBody(e, dc, scene.owner);
                 }
             }
         });
@@ -117,7 +117,7 @@ void BM_BoundsAndHitTests1000(benchmark::State& state) {
     std::vector<ElementPtr> elements;
     for (int copy = 0; copy < 5; ++copy) {
         Document doc;
-        bench::BuildBusyFace(doc, &owner);
+        bench::BuildBusyFace(doc);
         for (const Element& e : doc.elements) {
             elements.push_back(CopyElement(e));
             MoveElement(*elements.back(), float(copy) * 37.0f, float(copy) * 53.0f);
@@ -129,8 +129,8 @@ void BM_BoundsAndHitTests1000(benchmark::State& state) {
         int hits = 0;
         for (const ElementPtr& e : elements) {
             const ElementBox b = ElementBounds(*e);
-            hits += HitHandle(*e, x, y, b);
-            hits += HitElement(*e, x, y, b);
+            hits += HitHandle(*e, owner, x, y, b);
+            hits += HitElement(*e, owner, x, y, b);
         }
         benchmark::DoNotOptimize(hits);
     }
@@ -159,13 +159,13 @@ void BM_BusyFacePdf600(benchmark::State& state) {
             DeviceContext dc(painter, true);
             if (mode == 2) {
                 for (const Element& e : scene.doc.elements) {
-                    const QRect r = ElementDeviceRect(e);
+                    const QRect r = ElementDeviceRect(e, scene.owner);
                     DrawPictureTransparentRunByRun(dc, r.left(), r.top(), r.right() + 1,
                                                    r.bottom() + 1, *e.picture, 255,
                                                    e.halfTurned != 0);
                 }
             } else {
-                DrawPage(scene.doc, dc, false, 0, 0);
+                DrawPage(scene.doc, scene.doc.currentPage, dc, scene.owner, false, 0, 0);
             }
         }
         bytes = buffer.size();

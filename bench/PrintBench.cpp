@@ -4,7 +4,6 @@
 #include "BenchApplication.h"
 #include "BusyFace.h"
 
-#include "document/ElementOwner.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterObject.h"
 #include "print/PdfExport.h"
@@ -29,7 +28,7 @@ constexpr double kScreenPixelsPerMm = 96 / 25.4;
 struct BusyCard {
     BusyCard() {
         bench::EnsureBenchApplication();
-        bench::BuildBusyFace(doc, &owner);
+        bench::BuildBusyFace(doc);
         const int count = doc.elements.Count();
         for (int i = 0; i < count; ++i) {
             ScaleElement(*doc.elements[i], 0.5f, 0.5f, 0, 0);
@@ -46,7 +45,6 @@ struct BusyCard {
         doc.orientation = 0;
         doc.paperSize = 1;
     }
-    FixedOwner owner{25};
     Document doc;
 };
 

@@ -6,10 +6,8 @@
 #include "BusyFace.h"
 #include "document/Document.h"
 #include "document/ElementOperations.h"
-#include "document/ElementOwner.h"
 #include "print/PaperLayout.h"
 #include "view/PageViewPainter.h"
-#include "view/ViewGeometry.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,9 +23,9 @@ constexpr double kPixelsPerMm = 96.0 / 25.4;
 const QSize kClientSize(1600, 1000);
 
 struct ViewScene {
-    explicit ViewScene(int zoomPercent) : owner(zoomPercent) {
+    explicit ViewScene(int zoomPercent) {
         bench::EnsureBenchApplication();
-        bench::BuildBusyFace(doc, &owner);
+        bench::BuildBusyFace(doc);
         // The busy A4 page as the front of a card folded once across: the face shows
         // its flap and dog-ear, and the elements run on past it as they may.
         doc.ChooseCardType(0);
@@ -46,12 +44,9 @@ struct ViewScene {
         state.printableDocUnits =
             QRect(margin, margin, int(sheet.width() * 4 * kPixelsPerMm) - 2 * margin,
                   int(sheet.height() * 4 * kPixelsPerMm) - 2 * margin);
-        const QRect page = PageRect(doc, zoomPercent, kPixelsPerMm);
-        owner.SetScrollOrigin(view::PageOriginFor(doc, page.size()));
     }
 
     Document doc;
-    FixedOwner owner;
     PageViewState state;
     QImage surface{kClientSize, QImage::Format_RGB32};
 };

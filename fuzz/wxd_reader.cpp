@@ -4,7 +4,6 @@
 
 #include "document/Document.h"
 #include "document/DocumentFile.h"
-#include "document/ElementOwner.h"
 #include "platform/ByteSource.h"
 
 #include <cstdlib>
@@ -14,10 +13,9 @@
 namespace quenby::fuzz {
 
 int WxdReader(const std::uint8_t* data, std::size_t size) {
-    FixedOwner owner;
     auto doc = std::make_unique<Document>();
     MemorySource source(std::span<const std::uint8_t>(data, size));
-    if (wxd::ReadDocument(source, *doc, &owner) == wxd::ReadOutcome::NotADocument) {
+    if (wxd::ReadDocument(source, *doc) == wxd::ReadOutcome::NotADocument) {
         return 0;
     }
     std::vector<std::uint8_t> written;
@@ -25,7 +23,7 @@ int WxdReader(const std::uint8_t* data, std::size_t size) {
 
     auto again = std::make_unique<Document>();
     MemorySource second(written);
-    if (wxd::ReadDocument(second, *again, &owner) != wxd::ReadOutcome::Loaded) {
+    if (wxd::ReadDocument(second, *again) != wxd::ReadOutcome::Loaded) {
         std::abort();  // the program could not read its own file
     }
     std::vector<std::uint8_t> rewritten;

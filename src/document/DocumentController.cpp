@@ -43,13 +43,21 @@ private:
 
 }  // namespace
 
-DocumentController::DocumentController(Document& doc, ElementOwner* owner, DocumentHost& host,
-                                       MessageBoxes& messages, FileDialogs& dialogs)
-    : doc_(doc), owner_(owner), host_(host), messages_(messages), dialogs_(dialogs) {}
+DocumentController::DocumentController(Document& doc, DocumentHost& host, MessageBoxes& messages,
+                                       FileDialogs& dialogs)
+    : doc_(doc), host_(host), messages_(messages), dialogs_(dialogs) {}
 
 FileDialogRequest DocumentController::DialogRequest(const QString& folder) {
     return FileDialogRequest{ResourceString(str::kChooseFileTitle),
                              ResourceString(str::kDocumentFilter), QStringLiteral("WXD"), folder};
+}
+
+bool DocumentController::LoadWithoutWindow(const QString& path, Document& doc,
+                                           MessageBoxes& messages) {
+    DocumentHost nobody;
+    NoFileDialogs noDialogs;
+    DocumentController files(doc, nobody, messages, noDialogs);
+    return files.LoadDocument(path, /*quiet=*/true);
 }
 
 void DocumentController::ClearDocument() {
@@ -149,7 +157,7 @@ bool DocumentController::LoadDocument(const QString& path, bool quiet) {
         file.close();
         MemorySource source(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
-        outcome = wxd::ReadDocument(source, doc_, owner_);
+        outcome = wxd::ReadDocument(source, doc_);
     }
     if (outcome == wxd::ReadOutcome::NotADocument) {
         messages_.Warn(str::kInvalidFile, str::kOpenDocumentCaption);

@@ -7,7 +7,6 @@
 namespace quenby {
 
 class DocumentHost;
-class ElementOwner;
 class MessageBoxes;
 struct Document;
 
@@ -16,8 +15,8 @@ struct Document;
 // the message boxes and the file dialogs.
 class DocumentController {
 public:
-    DocumentController(Document& doc, ElementOwner* owner, DocumentHost& host,
-                       MessageBoxes& messages, FileDialogs& dialogs);
+    DocumentController(Document& doc, DocumentHost& host, MessageBoxes& messages,
+                       FileDialogs& dialogs);
 
     // The folder both file dialogs start in (initially the program's folder).
     const QString& LastFolder() const { return lastFolder_; }
@@ -48,9 +47,12 @@ public:
 
     static FileDialogRequest DialogRequest(const QString& folder);
 
+    // Reads a document file with nothing around it: no window, no dialogs, failures
+    // told through `messages`. quenby-tool, previews, benchmarks and tests load this way.
+    static bool LoadWithoutWindow(const QString& path, Document& doc, MessageBoxes& messages);
+
 private:
     Document& doc_;
-    ElementOwner* owner_;
     DocumentHost& host_;
     MessageBoxes& messages_;
     FileDialogs& dialogs_;

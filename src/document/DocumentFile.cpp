@@ -158,7 +158,7 @@ void WriteTextBlock(const TextBlock& t, FieldWriter& w) {
 
 }  // namespace
 
-ReadOutcome ReadDocument(ByteSource& source, Document& doc, ElementOwner* owner) {
+ReadOutcome ReadDocument(ByteSource& source, Document& doc) {
     Document header;
     if (!ReadHeader(source, header)) {
         return ReadOutcome::NotADocument;
@@ -190,7 +190,6 @@ ReadOutcome ReadDocument(ByteSource& source, Document& doc, ElementOwner* owner)
         }
         ElementPtr e = CreateBlankElement();
         e->kind = ElementKind(kind);
-        e->owner = owner;
         e->selected = 0;
         const std::size_t got = source.Read(record.data(), record.size());
         ReadRecord(std::span<const std::uint8_t>(record.data(), got), *e);

@@ -9,7 +9,6 @@
 namespace quenby {
 
 class ByteSource;
-class ElementOwner;
 struct Document;
 
 // The .wxd document file: an 86-byte header with the page setup, then each element
@@ -34,7 +33,7 @@ enum class ReadOutcome {
 // Fills `doc` from `source`: the header fields (brought into range where the
 // program uses them as indexes or divisors), then up to 1000 elements from slot 0.
 // The element list is emptied first. Loaded elements are not selected.
-ReadOutcome ReadDocument(ByteSource& source, Document& doc, ElementOwner* owner);
+ReadOutcome ReadDocument(ByteSource& source, Document& doc);
 
 // Appends the whole file image of `doc`.
 void WriteDocument(const Document& doc, std::vector<std::uint8_t>& out);

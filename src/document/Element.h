@@ -13,15 +13,12 @@
 
 namespace quenby {
 
-class ElementOwner;
-
 // One thing on a face: a box, ellipse, line, picture, text or circular text.
 // Owned by an element list; made and copied by the operations in ElementOperations.h.
 struct Element {
     static constexpr std::size_t kReservedSize = 45;
 
     std::array<std::uint32_t, 2> scratch{};  // working words of the editing code; never stored
-    ElementOwner* owner = nullptr;
     ElementKind kind = ElementKind::Line;
     // Around the outline; a line uses 0 and 1. A circular text keeps all four on one
     // horizontal line: 0 the centre, 2 on the circle, 1 between them, 3 mirrors 1.

@@ -18,30 +18,7 @@ namespace {
 constexpr int kEllipsePoints = 180;
 constexpr int kCirclePoints = 360;
 
-std::array<QPoint, 4> DeviceCorners(const Element& element) {
-    const ElementOwner& owner = OwnerOf(element);
-    std::array<QPoint, 4> d;
-    for (std::size_t i = 0; i < 4; ++i) {
-        d[i] = owner.ToDevice(element.corners[i]);
-    }
-    return d;
-}
-
-// The not-XOR mode for the length of one drawing.
-class NotXorScope {
-public:
-    NotXorScope(DeviceContext& dc, bool on) : dc_(dc), was_(dc.IsNotXor()) {
-        if (on)
-            dc_.SetNotXor(true);
-    }
-    ~NotXorScope() { dc_.SetNotXor(was_); }
-    NotXorScope(const NotXorScope&) = delete;
-    NotXorScope& operator=(const NotXorScope&) = delete;
-
-private:
-    DeviceContext& dc_;
-    bool was_;
-};
+using NotXorScope = DeviceContext::NotXorScope;
 
 void FillShape(const Element& element, DeviceContext& dc, std::span<const QPoint> shape) {
     dc.SetPen(DeviceContext::PenStyle::None);
@@ -65,25 +42,25 @@ void FillShape(const Element& element, DeviceContext& dc, std::span<const QPoint
 }
 
 // The outline's shape; false for kinds that have none.
-bool StrokeShape(const Element& element, DeviceContext& dc) {
+bool StrokeShape(const Element& element, DeviceContext& dc, const ElementOwner& view) {
     switch (element.kind) {
         case ElementKind::Box:
         case ElementKind::Picture:
         case ElementKind::Text: {
-            const std::array<QPoint, 4> d = DeviceCorners(element);
+            const std::array<QPoint, 4> d = DeviceCorners(element, view);
             dc.Polygon(d);
             return true;
         }
         case ElementKind::Line: {
-            const std::array<QPoint, 4> d = DeviceCorners(element);
+            const std::array<QPoint, 4> d = DeviceCorners(element, view);
             dc.Line(d[0], d[1]);
             return true;
         }
         case ElementKind::Ellipse:
-            dc.Polygon(EllipsePolygon(element));
+            dc.Polygon(EllipsePolygon(element, view));
             return true;
         case ElementKind::CircularText:
-            dc.Polygon(CirclePolygon(element));
+            dc.Polygon(CirclePolygon(element, view));
             return true;
         default:
             return false;
@@ -92,8 +69,7 @@ bool StrokeShape(const Element& element, DeviceContext& dc) {
 
 }  // namespace
 
-std::vector<QPoint> EllipsePolygon(const Element& element) {
-    const ElementOwner& owner = OwnerOf(element);
+std::vector<QPoint> EllipsePolygon(const Element& element, const ElementOwner& view) {
     const auto& c = element.corners;
     const double mx = (double(c[0].x) + c[2].x) / 2.0, my = (double(c[0].y) + c[2].y) / 2.0;
     const double ax = (double(c[0].x) - c[3].x) / 2.0, ay = (double(c[0].y) - c[3].y) / 2.0;
@@ -103,14 +79,13 @@ std::vector<QPoint> EllipsePolygon(const Element& element) {
     for (int i = 0; i < kEllipsePoints; ++i) {
         const double t = double(i) * std::numbers::pi / 90.0;
         const double s = std::sin(t), k = std::cos(t);
-        points.push_back(owner.ToDevice(DocPoint{float(std::trunc(mx + s * ax + k * bx)),
+        points.push_back(view.ToDevice(DocPoint{float(std::trunc(mx + s * ax + k * bx)),
                                                  float(std::trunc(my + s * ay + k * by))}));
     }
     return points;
 }
 
-std::vector<QPoint> CirclePolygon(const Element& element) {
-    const ElementOwner& owner = OwnerOf(element);
+std::vector<QPoint> CirclePolygon(const Element& element, const ElementOwner& view) {
     const DocPoint c0 = element.corners[0];
     const DocPoint c2 = element.corners[2];
     const double r = std::hypot(double(c2.x) - c0.x, double(c2.y) - c0.y);
@@ -118,39 +93,41 @@ std::vector<QPoint> CirclePolygon(const Element& element) {
     points.reserve(kCirclePoints);
     for (int i = 0; i < kCirclePoints; ++i) {
         const double t = double(i) * std::numbers::pi / 180.0;
-        points.push_back(owner.ToDevice(DocPoint{float(std::trunc(c0.x + r * std::cos(t))),
+        points.push_back(view.ToDevice(DocPoint{float(std::trunc(c0.x + r * std::cos(t))),
                                                  float(std::trunc(c0.y + r * std::sin(t)))}));
     }
     return points;
 }
 
-void DrawElementBody(const Element& element, DeviceContext& dc, bool exclusiveOr) {
+void DrawElementBody(const Element& element, DeviceContext& dc, const ElementOwner& view,
+                     bool exclusiveOr) {
     NotXorScope mode(dc, exclusiveOr);
     switch (element.kind) {
         case ElementKind::Box:
             if (element.fillOn) {
-                const std::array<QPoint, 4> d = DeviceCorners(element);
+                const std::array<QPoint, 4> d = DeviceCorners(element, view);
                 FillShape(element, dc, d);
             }
             break;
         case ElementKind::Ellipse:
             if (element.fillOn) {
-                FillShape(element, dc, EllipsePolygon(element));
+                FillShape(element, dc, EllipsePolygon(element, view));
             }
             break;
         case ElementKind::Picture:
-            DrawPictureElement(element, dc);
+            DrawPictureElement(element, dc, view);
             break;
         case ElementKind::Text:
         case ElementKind::CircularText:
-            DrawTextElement(element, dc);
+            DrawTextElement(element, dc, view);
             break;
         default:
             break;
     }
 }
 
-void DrawElementOutline(const Element& element, DeviceContext& dc, bool exclusiveOr) {
+void DrawElementOutline(const Element& element, DeviceContext& dc, const ElementOwner& view,
+                        bool exclusiveOr) {
     const bool textKind =
         element.kind == ElementKind::Text || element.kind == ElementKind::CircularText;
     if (element.kind == ElementKind::Text && element.groupMember > 0) {
@@ -160,23 +137,23 @@ void DrawElementOutline(const Element& element, DeviceContext& dc, bool exclusiv
     dc.SetEmptyBrush();
     if (!element.outlineOn) {
         if (textKind || element.kind == ElementKind::Picture ||
-            !OwnerOf(element).ShowsElementFrames()) {
+            !view.ShowsElementFrames()) {
             return;
         }
         dc.SetPen(DeviceContext::PenStyle::Dotted, element.outlineColour, 1);
     } else {
-        const int zoom = OwnerOf(element).ZoomPercent();
+        const int zoom = view.ZoomPercent();
         const int width = int(std::ceil(double(element.outlineWidth) * double(zoom) * 0.01));
         dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, width);
     }
-    StrokeShape(element, dc);
+    StrokeShape(element, dc, view);
 }
 
-void DrawElementGhost(const Element& element, DeviceContext& dc) {
+void DrawElementGhost(const Element& element, DeviceContext& dc, const ElementOwner& view) {
     NotXorScope mode(dc, true);
     dc.SetEmptyBrush();
     dc.SetPen(DeviceContext::PenStyle::Dotted, kBlack, 1);
-    StrokeShape(element, dc);
+    StrokeShape(element, dc, view);
 }
 
 }  // namespace quenby

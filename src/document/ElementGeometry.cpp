@@ -87,12 +87,12 @@ void SweepArc(ElementBox& box, DocPoint p, DocPoint centre, float arc, float sig
 
 }  // namespace
 
-const ElementOwner& OwnerOf(const Element& element) {
-    static const FixedOwner kUnowned(100);
-    if (element.owner) {
-        return *element.owner;
+std::array<QPoint, 4> DeviceCorners(const Element& element, const ElementOwner& view) {
+    std::array<QPoint, 4> d;
+    for (std::size_t i = 0; i < 4; ++i) {
+        d[i] = view.ToDevice(element.corners[i]);
     }
-    return kUnowned;
+    return d;
 }
 
 DocPoint TurnPoint(DocPoint p, DocPoint centre, float angle) {
@@ -162,23 +162,22 @@ ElementBox ElementBounds(const Element& element) {
     return box;
 }
 
-QRect ElementDeviceRect(const Element& element) {
-    return ElementDeviceRect(element, ElementBounds(element));
+QRect ElementDeviceRect(const Element& element, const ElementOwner& view) {
+    return ElementDeviceRect(element, view, ElementBounds(element));
 }
 
-QRect ElementDeviceRect(const Element& element, const ElementBox& b) {
-    const ElementOwner& owner = OwnerOf(element);
-    const QPoint topLeft = owner.ToDevice(DocPoint{b.left, b.top});
-    const QPoint bottomRight = owner.ToDevice(DocPoint{b.right, b.bottom});
+QRect ElementDeviceRect(const Element&, const ElementOwner& view, const ElementBox& b) {
+    const QPoint topLeft = view.ToDevice(DocPoint{b.left, b.top});
+    const QPoint bottomRight = view.ToDevice(DocPoint{b.right, b.bottom});
     return QRect(topLeft, bottomRight - QPoint(1, 1));
 }
 
-std::array<QPoint, 8> HandlePoints(const Element& element) {
-    return HandlePoints(element, ElementBounds(element));
+std::array<QPoint, 8> HandlePoints(const Element& element, const ElementOwner& view) {
+    return HandlePoints(element, view, ElementBounds(element));
 }
 
-std::array<QPoint, 8> HandlePoints(const Element& element, const ElementBox& b) {
-    const ElementOwner& owner = OwnerOf(element);
+std::array<QPoint, 8> HandlePoints(const Element& element, const ElementOwner& view,
+                                   const ElementBox& b) {
     const float midX = (b.left + b.right) / 2.0f;
     const float midY = (b.top + b.bottom) / 2.0f;
     std::array<DocPoint, 8> p = {{
@@ -204,7 +203,7 @@ std::array<QPoint, 8> HandlePoints(const Element& element, const ElementBox& b) 
     }
     std::array<QPoint, 8> device;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        device[i] = owner.ToDevice(p[i]);
+        device[i] = view.ToDevice(p[i]);
     }
     return device;
 }
@@ -233,41 +232,43 @@ QRect HandleSquare(const Element& element, int index, QPoint h) {
     return QRect(QPoint(h.x() + s[0], h.y() + s[1]), QPoint(h.x() + s[2] - 1, h.y() + s[3] - 1));
 }
 
-bool HitElement(const Element& element, int x, int y) {
+bool HitElement(const Element& element, const ElementOwner& view, int x, int y) {
     if (element.IsFollower()) {
         return false;
     }
-    return HitElement(element, x, y, ElementBounds(element));
+    return HitElement(element, view, x, y, ElementBounds(element));
 }
 
-bool HitElement(const Element& element, int x, int y, const ElementBox& bounds) {
+bool HitElement(const Element& element, const ElementOwner& view, int x, int y,
+                const ElementBox& bounds) {
     if (element.IsFollower()) {
         return false;
     }
-    return ElementDeviceRect(element, bounds).contains(x, y);
+    return ElementDeviceRect(element, view, bounds).contains(x, y);
 }
 
-int HitHandle(const Element& element, int x, int y) {
+int HitHandle(const Element& element, const ElementOwner& view, int x, int y) {
     if (element.IsFollower()) {
         return 0;
     }
-    return HitHandle(element, x, y, ElementBounds(element));
+    return HitHandle(element, view, x, y, ElementBounds(element));
 }
 
-int HitHandle(const Element& element, int x, int y, const ElementBox& bounds) {
+int HitHandle(const Element& element, const ElementOwner& view, int x, int y,
+              const ElementBox& bounds) {
     if (element.IsFollower()) {
         return 0;
     }
     if (element.kind != ElementKind::CircularText) {
         // Every handle sits on the grab box and its square reaches 15 pixels out.
         constexpr int kReach = 16;
-        const QRect box = ElementDeviceRect(element, bounds);
+        const QRect box = ElementDeviceRect(element, view, bounds);
         if (x < box.left() - kReach || x > box.right() + kReach || y < box.top() - kReach ||
             y > box.bottom() + kReach) {
             return 0;
         }
     }
-    const std::array<QPoint, 8> points = HandlePoints(element, bounds);
+    const std::array<QPoint, 8> points = HandlePoints(element, view, bounds);
     int hit = 0;
     for (int i = 1; i <= 8; ++i) {
         if (HasHandle(element, i) &&
@@ -278,10 +279,9 @@ int HitHandle(const Element& element, int x, int y, const ElementBox& bounds) {
     return hit;
 }
 
-void DrawSelection(const Element& element, DeviceContext& dc) {
-    const std::array<QPoint, 8> points = HandlePoints(element);
-    const bool wasNotXor = dc.IsNotXor();
-    dc.SetNotXor(true);
+void DrawSelection(const Element& element, DeviceContext& dc, const ElementOwner& view) {
+    const std::array<QPoint, 8> points = HandlePoints(element, view);
+    DeviceContext::NotXorScope notXor(dc, true);
     dc.SetPen(DeviceContext::PenStyle::Solid, kBlack, 1);
     dc.SetSolidBrush(kBlack);
     for (int i = 1; i <= 8; ++i) {
@@ -312,7 +312,6 @@ void DrawSelection(const Element& element, DeviceContext& dc) {
         const QRect s = HandleSquare(element, i, h);
         dc.Rectangle(s.left(), s.top(), s.right() + 1, s.bottom() + 1);
     }
-    dc.SetNotXor(wasNotXor);
 }
 
 }  // namespace quenby

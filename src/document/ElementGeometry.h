@@ -22,10 +22,6 @@ struct ElementBox {
     DocPoint centre;
 };
 
-// The owner that converts the element's units; an element without one converts at
-// 100 % zoom with no origin.
-const ElementOwner& OwnerOf(const Element& element);
-
 // The extent of the element's points (a circular text: of its arc, swept in 400
 // steps each way).
 ElementBox RawBounds(const Element& element);
@@ -39,13 +35,22 @@ float CircularArcAngle(const Element& element);
 // `p` turned about `centre` by `angle`, as rotating an element turns its corners.
 DocPoint TurnPoint(DocPoint p, DocPoint centre, float angle);
 
+// Everything below that speaks of device pixels converts through `view`: the zoom,
+// origin and printing flag of whatever shows the element (the page view, a printer,
+// a preview, a thumbnail). The element itself knows nothing of them.
+
+// The four corners in device pixels.
+std::array<QPoint, 4> DeviceCorners(const Element& element, const ElementOwner& view);
+
 // The grab bounds in device pixels; right() and bottom() are the last pixels inside.
-QRect ElementDeviceRect(const Element& element);
-QRect ElementDeviceRect(const Element& element, const ElementBox& bounds);
+QRect ElementDeviceRect(const Element& element, const ElementOwner& view);
+QRect ElementDeviceRect(const Element& element, const ElementOwner& view,
+                        const ElementBox& bounds);
 
 // Device points of handles 1..8, at [index − 1].
-std::array<QPoint, 8> HandlePoints(const Element& element);
-std::array<QPoint, 8> HandlePoints(const Element& element, const ElementBox& bounds);
+std::array<QPoint, 8> HandlePoints(const Element& element, const ElementOwner& view);
+std::array<QPoint, 8> HandlePoints(const Element& element, const ElementOwner& view,
+                                   const ElementBox& bounds);
 // A circular text has handles 2 and 5..8 only.
 bool HasHandle(const Element& element, int index);
 // The hot square of a handle around its device point, right and bottom excluded
@@ -53,15 +58,17 @@ bool HasHandle(const Element& element, int index);
 QRect HandleSquare(const Element& element, int index, QPoint handlePoint);
 
 // Whether a device point lies in the element's grab box; never for a group follower.
-bool HitElement(const Element& element, int x, int y);
-bool HitElement(const Element& element, int x, int y, const ElementBox& bounds);
+bool HitElement(const Element& element, const ElementOwner& view, int x, int y);
+bool HitElement(const Element& element, const ElementOwner& view, int x, int y,
+                const ElementBox& bounds);
 // The handle (1..8) whose hot square holds the device point, the highest index
 // winning; 0 for none and for a group follower.
-int HitHandle(const Element& element, int x, int y);
-int HitHandle(const Element& element, int x, int y, const ElementBox& bounds);
+int HitHandle(const Element& element, const ElementOwner& view, int x, int y);
+int HitHandle(const Element& element, const ElementOwner& view, int x, int y,
+              const ElementBox& bounds);
 
 // The handles of a selected element, black, in the not-XOR mode: drawing them twice
 // removes them. Handle 2 of every kind but the picture is the rotation glyph.
-void DrawSelection(const Element& element, DeviceContext& dc);
+void DrawSelection(const Element& element, DeviceContext& dc, const ElementOwner& view);
 
 }  // namespace quenby

@@ -5,18 +5,10 @@
 #include <cmath>
 
 namespace quenby {
-namespace {
 
-DocPoint ToDocument(const ElementOwner* owner, QPoint p) {
-    return owner ? owner->ToDocument(p) : DocPoint{float(p.x()) * 4.0f, float(p.y()) * 4.0f};
-}
-
-}  // namespace
-
-ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
+ElementPtr CreateElement(const ElementOwner& view, int page, ElementKind kind,
                          const std::array<QPoint, 4>& devicePoints) {
     auto e = std::make_unique<Element>();
-    e->owner = owner;
     e->kind = kind;
     e->page = std::uint8_t(page);
     e->outlineOn = (kind == ElementKind::Picture || kind == ElementKind::Text ||
@@ -29,7 +21,7 @@ ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
     }
     std::array<DocPoint, 4> d;
     for (int i = 0; i < 4; ++i) {
-        d[i] = ToDocument(owner, devicePoints[i]);
+        d[i] = view.ToDocument(devicePoints[i]);
     }
     if (kind == ElementKind::CircularText) {
         // The circle's centre is the middle of the lower edge, its radius half the width.
@@ -51,14 +43,18 @@ ElementPtr CreateBlankElement() {
 }
 
 ElementPtr CopyElement(const Element& source) {
-    auto e = std::make_unique<Element>();
-    e->owner = source.owner;
-    e->kind = source.kind;
-    e->corners = source.corners;
-    e->page = source.page;
+    ElementPtr e = CopyElementWithoutPicture(source);
     if (source.picture) {
         e->picture = source.picture->Clone();
     }
+    return e;
+}
+
+ElementPtr CopyElementWithoutPicture(const Element& source) {
+    auto e = std::make_unique<Element>();
+    e->kind = source.kind;
+    e->corners = source.corners;
+    e->page = source.page;
     e->outlineOn = source.outlineOn;
     e->outlineWidth = source.outlineWidth;
     e->outlineColour = source.outlineColour;
@@ -81,7 +77,6 @@ ElementPtr CopyElement(const Element& source) {
 }
 
 void AssignElement(Element& target, const Element& source) {
-    target.owner = source.owner;
     target.page = source.page;
     target.kind = source.kind;
     target.corners = source.corners;

@@ -8,10 +8,13 @@
 
 namespace quenby {
 
+class ElementOwner;
+
 // A new element as a tool makes it, from the four device points of the dragged
 // rectangle (upper left, upper right, lower right, lower left; a click passes the
-// same point four times). Texts get a new text block. The element is selected.
-ElementPtr CreateElement(ElementOwner* owner, int page, ElementKind kind,
+// same point four times), converted to document units through `view`. Texts get a
+// new text block. The element is selected.
+ElementPtr CreateElement(const ElementOwner& view, int page, ElementKind kind,
                          const std::array<QPoint, 4>& devicePoints);
 
 // The element the loader fills in field by field.
@@ -20,6 +23,9 @@ ElementPtr CreateBlankElement();
 // A deep copy: equal in every field but the scratch words and the reserved bytes,
 // which are zero.
 ElementPtr CopyElement(const Element& source);
+// The same without the bitmap of a picture: a stand-in to move or turn for drawing
+// (DrawPictureElement takes the original's bitmap).
+ElementPtr CopyElementWithoutPicture(const Element& source);
 
 // Copies the drawing state of `source` into `target` (property dialogs edit a copy
 // and assign it back). The target's reserved bytes and scratch words stay its own.

@@ -4,22 +4,32 @@
 #include "document/ElementDrawing.h"
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
+#include "document/PictureDrawing.h"
 
 namespace quenby {
 
-void DrawPage(const Document& doc, DeviceContext& dc, bool turnFaces, int cx, int cy) {
+void DrawPage(const Document& doc, int face, DeviceContext& dc, const ElementOwner& view,
+              bool turnFaces, int cx, int cy) {
+    const DocPoint centre = view.ToDocument(QPoint(cx, cy));
     for (const Element& element : doc.elements) {
-        if (element.page != doc.currentPage) {
+        if (element.page != face) {
             continue;
         }
-        ElementPtr copy = CopyElement(element);
-        if (turnFaces) {
-            const DocPoint centre = copy->owner ? copy->owner->ToDocument(QPoint(cx, cy))
-                                                : DocPoint{float(cx) * 4.0f, float(cy) * 4.0f};
-            RotateElement(*copy, kHalfTurn, centre.x, centre.y);
+        if (!turnFaces) {
+            DrawElementBody(element, dc, view);
+            DrawElementOutline(element, dc, view);
+            continue;
         }
-        DrawElementBody(*copy, dc);
-        DrawElementOutline(*copy, dc);
+        ElementPtr turned = CopyElementWithoutPicture(element);
+        RotateElement(*turned, kHalfTurn, centre.x, centre.y);
+        if (element.kind == ElementKind::Picture) {
+            if (element.picture) {
+                DrawPictureElement(*turned, *element.picture, dc, view);
+            }
+        } else {
+            DrawElementBody(*turned, dc, view);
+        }
+        DrawElementOutline(*turned, dc, view);
     }
 }
 

@@ -3,11 +3,15 @@
 namespace quenby {
 
 class DeviceContext;
+class ElementOwner;
 struct Document;
 
-// Draws every element of the current face in stacking order, each as a copy that is
-// turned half a turn about device point (cx, cy) when `turnFaces` is set (a card
-// face that must come out upside down on the sheet).
-void DrawPage(const Document& doc, DeviceContext& dc, bool turnFaces, int cx, int cy);
+// Draws every element of face `face` in stacking order, converting through `view`.
+// When `turnFaces` is set (a card face that must come out upside down on the sheet),
+// each is drawn as a stand-in turned half a turn about device point (cx, cy); the
+// stand-in of a picture shares its original's bitmap. Otherwise the elements are
+// drawn as they are, without copies.
+void DrawPage(const Document& doc, int face, DeviceContext& dc, const ElementOwner& view,
+              bool turnFaces, int cx, int cy);
 
 }  // namespace quenby

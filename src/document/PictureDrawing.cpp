@@ -16,15 +16,17 @@ constexpr int kTransparentIndex = 255;
 
 }  // namespace
 
-void DrawPictureElement(const Element& element, DeviceContext& dc) {
-    if (!element.picture) {
-        return;
+void DrawPictureElement(const Element& element, DeviceContext& dc, const ElementOwner& view) {
+    if (element.picture) {
+        DrawPictureElement(element, *element.picture, dc, view);
     }
-    const Dib& picture = *element.picture;
+}
+
+void DrawPictureElement(const Element& element, const Dib& picture, DeviceContext& dc,
+                        const ElementOwner& view) {
     const ElementBox b = ElementBounds(element);
-    const ElementOwner& owner = OwnerOf(element);
-    const QPoint topLeft = owner.ToDevice(DocPoint{b.left, b.top});
-    const QPoint bottomRight = owner.ToDevice(DocPoint{b.right, b.bottom});
+    const QPoint topLeft = view.ToDevice(DocPoint{b.left, b.top});
+    const QPoint bottomRight = view.ToDevice(DocPoint{b.right, b.bottom});
     const int left = topLeft.x(), top = topLeft.y();
     const int right = bottomRight.x(), bottom = bottomRight.y();
     if (right <= left || bottom <= top) {

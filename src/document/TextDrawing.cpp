@@ -25,23 +25,14 @@ QPoint Lerp(QPoint from, QPoint to, int k) {
     return QPoint(int(from.x() + f * (to.x() - from.x())), int(from.y() + f * (to.y() - from.y())));
 }
 
-std::array<QPoint, 4> FrameCorners(const Element& element) {
-    const ElementOwner& owner = OwnerOf(element);
-    std::array<QPoint, 4> d;
-    for (std::size_t i = 0; i < 4; ++i) {
-        d[i] = owner.ToDevice(element.corners[i]);
-    }
-    return d;
-}
-
 // The box the letter painters fill: the frame of a Text; for a CircularText, whose
 // corners lie on one line, the box of its arc.
-PaintBox LetterBox(const Element& element) {
+PaintBox LetterBox(const Element& element, const ElementOwner& view) {
     if (element.kind == ElementKind::CircularText) {
-        const QRect r = ElementDeviceRect(element);
+        const QRect r = ElementDeviceRect(element, view);
         return PaintBox{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
     }
-    const std::array<QPoint, 4> d = FrameCorners(element);
+    const std::array<QPoint, 4> d = DeviceCorners(element, view);
     return PaintBox::Around(d);
 }
 
@@ -63,21 +54,20 @@ void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef star
 
 }  // namespace
 
-TextEnvelope EnvelopeOf(const Element& element) {
+TextEnvelope EnvelopeOf(const Element& element, const ElementOwner& view) {
     TextEnvelope e;
-    const ElementOwner& owner = OwnerOf(element);
     if (element.kind == ElementKind::CircularText) {
         const DocPoint c0 = element.corners[0];
         const float step = CircularArcAngle(element) / float(kSamples);
         DocPoint p = element.corners[2];
         for (int j = kSamples - 1; j >= 0; --j) {
             p = TurnPoint(p, c0, step);
-            e.top[std::size_t(j)] = owner.ToDevice(p);
+            e.top[std::size_t(j)] = view.ToDevice(p);
         }
         DocPoint q = element.corners[3];
         for (int j = 0; j < kSamples; ++j) {
             q = TurnPoint(q, c0, -step);
-            e.foot[std::size_t(j)] = owner.ToDevice(q);
+            e.foot[std::size_t(j)] = view.ToDevice(q);
         }
         if (element.text && element.text->circleTurned) {
             std::reverse(e.top.begin(), e.top.end());
@@ -86,7 +76,7 @@ TextEnvelope EnvelopeOf(const Element& element) {
         }
         return e;
     }
-    const std::array<QPoint, 4> d = FrameCorners(element);
+    const std::array<QPoint, 4> d = DeviceCorners(element, view);
     for (int k = 0; k < kSamples; ++k) {
         e.top[std::size_t(k)] = Lerp(d[0], d[1], k);
         e.foot[std::size_t(k)] = Lerp(d[3], d[2], k);
@@ -185,7 +175,7 @@ std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelop
     return DeviceContext::PathFromPoints(points, path.fillRule());
 }
 
-void DrawTextElement(const Element& element, DeviceContext& dc) {
+void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwner& view) {
     if (!element.text || element.text->chars[0] == 0) {
         return;
     }
@@ -198,7 +188,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc) {
         dc.KeepFont(text.font, font);
     }
     const QPainterPath letters = LayoutTextPath(text, font);
-    std::optional<QPainterPath> warped = WarpPath(letters, EnvelopeOf(element));
+    std::optional<QPainterPath> warped = WarpPath(letters, EnvelopeOf(element, view));
     if (!warped) {
         return;  // nothing but blanks: nothing to draw
     }
@@ -212,7 +202,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc) {
         }
         warped = std::move(flat);
     }
-    const std::array<QPoint, 4> frame = FrameCorners(element);
+    const std::array<QPoint, 4> frame = DeviceCorners(element, view);
     const bool halfTurned = element.halfTurned != 0;
 
     // The frame's own fill lies beneath the shadow and the letters.
@@ -233,7 +223,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc) {
     if (text.shadowOn) {
         ElementPtr moved = CopyElement(element);
         MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
-        if (const std::optional<QPainterPath> shadow = WarpPath(letters, EnvelopeOf(*moved))) {
+        if (const std::optional<QPainterPath> shadow = WarpPath(letters, EnvelopeOf(*moved, view))) {
             dc.SetSolidBrush(text.shadowColour);
             dc.FillPath(*shadow);
         }
@@ -246,7 +236,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc) {
             dc.FillPath(*warped);
         } else {
             dc.ClipToPath(*warped);
-            PaintFill(dc, LetterBox(element), text.fillStyle, text.fillColour, text.fillColour2,
+            PaintFill(dc, LetterBox(element, view), text.fillStyle, text.fillColour, text.fillColour2,
                       text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
             dc.ResetClip();
         }

@@ -12,6 +12,7 @@ class QFont;
 namespace quenby {
 
 class DeviceContext;
+class ElementOwner;
 struct Element;
 struct TextBlock;
 
@@ -26,7 +27,7 @@ struct TextEnvelope {
 // A Text runs from its top edge (corners 0 → 1) to its bottom edge (3 → 2); a
 // CircularText runs along its arc, the tops on the outer circle and the feet on the
 // inner one, reversed and exchanged when the text is turned.
-TextEnvelope EnvelopeOf(const Element& element);
+TextEnvelope EnvelopeOf(const Element& element, const ElementOwner& view);
 
 // The lines of a text: split at each carriage return, a following line feed skipped.
 QStringList TextLines(const QString& text);
@@ -42,6 +43,6 @@ QPainterPath LayoutTextPath(const TextBlock& text, const QFont& font);
 std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelope& envelope);
 
 // Frame fill, shadow, letters and outlines of a Text or CircularText.
-void DrawTextElement(const Element& element, DeviceContext& dc);
+void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwner& view);
 
 }  // namespace quenby

@@ -58,6 +58,23 @@ public:
     void SetNotXor(bool on);
     bool IsNotXor() const { return notXor_; }
 
+    // Turns the not-XOR mode on for as long as it lives (when `on`), then back to
+    // what it was.
+    class NotXorScope {
+    public:
+        NotXorScope(DeviceContext& dc, bool on) : dc_(dc), was_(dc.IsNotXor()) {
+            if (on)
+                dc_.SetNotXor(true);
+        }
+        ~NotXorScope() { dc_.SetNotXor(was_); }
+        NotXorScope(const NotXorScope&) = delete;
+        NotXorScope& operator=(const NotXorScope&) = delete;
+
+    private:
+        DeviceContext& dc_;
+        bool was_;
+    };
+
     // --- Shapes --------------------------------------------------------------------------
     // A closed polygon, filled with the brush and outlined with the pen.
     void Polygon(std::span<const QPoint> points);

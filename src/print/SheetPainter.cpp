@@ -11,37 +11,9 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
 
 namespace quenby {
 namespace {
-
-// Points every element at a printing owner for as long as it lives, so that the
-// element drawing converts at the sheet's zoom and leaves out the view's scroll
-// origin; the editor's own zoom is never touched.
-class PrintingOwnerScope {
-public:
-    PrintingOwnerScope(Document& doc, ElementOwner& printingOwner) : doc_(doc) {
-        for (Element& element : doc_.elements) {
-            saved_.push_back(element.owner);
-            element.owner = &printingOwner;
-        }
-    }
-    ~PrintingOwnerScope() {
-        std::size_t i = 0;
-        for (Element& element : doc_.elements) {
-            if (i < saved_.size()) {
-                element.owner = saved_[i++];
-            }
-        }
-    }
-    PrintingOwnerScope(const PrintingOwnerScope&) = delete;
-    PrintingOwnerScope& operator=(const PrintingOwnerScope&) = delete;
-
-private:
-    Document& doc_;
-    std::vector<ElementOwner*> saved_;
-};
 
 bool IsWhite(ColourRef c) {
     return (c & 0xFFFFFF) == kWhite;
@@ -72,11 +44,13 @@ SheetGeometry SheetGeometry::ForPrinter(const PrinterCaps& caps, double screenPi
     return g;
 }
 
-void DrawFace(Document& doc, DeviceContext& dc, const FacePlacement& placement) {
-    DrawPage(doc, dc, placement.turned, placement.turnCentre.x(), placement.turnCentre.y());
+void DrawFace(const Document& doc, DeviceContext& dc, const ElementOwner& view,
+              const FacePlacement& placement) {
+    DrawPage(doc, placement.face, dc, view, placement.turned, placement.turnCentre.x(),
+             placement.turnCentre.y());
 }
 
-void DrawSheet(Document& doc, QPainter& painter, const SheetGeometry& geometry,
+void DrawSheet(const Document& doc, QPainter& painter, const SheetGeometry& geometry,
                const SheetOptions& options, const FaceDrawer& drawFace) {
     if (geometry.sheet.isEmpty() || geometry.zoomPercent <= 0) {
         return;
@@ -95,23 +69,21 @@ void DrawSheet(Document& doc, QPainter& painter, const SheetGeometry& geometry,
         painter.restore();
     }
 
-    const std::uint8_t savedFace = doc.currentPage;
-    FixedOwner printingOwner(geometry.zoomPercent, {}, true);
-    PrintingOwnerScope ownerScope(doc, printingOwner);
+    // The sheet's own view: the printer's zoom, no scroll origin; the editor's view
+    // and the document are left as they are.
+    const FixedOwner printing(geometry.zoomPercent, {}, true);
     DeviceContext dc(painter, true);
     for (const FacePlacement& placement :
          SheetPlacements(doc, options.pageNumber, options.secondSide, geometry.sheet)) {
-        doc.currentPage = std::uint8_t(placement.face);
         painter.save();
         painter.translate(placement.origin + toDevice);
         if (drawFace) {
-            drawFace(doc, dc, placement);
+            drawFace(doc, dc, printing, placement);
         } else {
-            DrawFace(doc, dc, placement);
+            DrawFace(doc, dc, printing, placement);
         }
         painter.restore();
     }
-    doc.currentPage = savedFace;
 }
 
 }  // namespace quenby

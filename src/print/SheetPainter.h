@@ -12,6 +12,7 @@ class QPainter;
 namespace quenby {
 
 class DeviceContext;
+class ElementOwner;
 struct Document;
 struct PrinterCaps;
 
@@ -33,20 +34,23 @@ struct SheetOptions {
     bool foldLines = true;       // the printer draws them when the document asks; the preview never
 };
 
-// Draws one face at its placement; the painter is already moved to the face's origin.
-using FaceDrawer = std::function<void(Document&, DeviceContext&, const FacePlacement&)>;
+// Draws one face at its placement through the sheet's view; the painter is already
+// moved to the face's origin.
+using FaceDrawer = std::function<void(const Document&, DeviceContext&, const ElementOwner& view,
+                                      const FacePlacement&)>;
 
 // floor(100 × device dots per millimetre ÷ screen pixels per millimetre); 0 when
 // either is not a positive number.
 int DrawingZoom(double deviceDotsPerMm, double screenPixelsPerMm);
 
 // Draws one printed sheet: page colour, fold lines and the faces at their places.
-// The document's current face is restored afterwards; its elements are drawn at
-// the geometry's zoom as for a printer. An unusable geometry draws nothing.
-void DrawSheet(Document& doc, QPainter& painter, const SheetGeometry& geometry,
+// The elements are drawn at the geometry's zoom as for a printer; the document is not
+// changed. An unusable geometry draws nothing.
+void DrawSheet(const Document& doc, QPainter& painter, const SheetGeometry& geometry,
                const SheetOptions& options, const FaceDrawer& drawFace = {});
 
 // The default face drawer: the face's elements through the element drawing.
-void DrawFace(Document& doc, DeviceContext& dc, const FacePlacement& placement);
+void DrawFace(const Document& doc, DeviceContext& dc, const ElementOwner& view,
+              const FacePlacement& placement);
 
 }  // namespace quenby

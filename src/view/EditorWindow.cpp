@@ -34,7 +34,7 @@ EditorWindow::EditorWindow(QWidget* parent)
       ownDialogs_(std::make_unique<WidgetFileDialogs>(this)),
       messages_(*ownMessages_),
       dialogs_(*ownDialogs_),
-      files_(document_, this, *this, messages_, dialogs_),
+      files_(document_, *this, messages_, dialogs_),
       clipboard_(document_, *this, messages_),
       stacking_(document_, clipboard_, *this) {
     Construct();
@@ -44,7 +44,7 @@ EditorWindow::EditorWindow(QWidget* parent, MessageBoxes& messages, FileDialogs&
     : QAbstractScrollArea(parent),
       messages_(messages),
       dialogs_(dialogs),
-      files_(document_, this, *this, messages_, dialogs_),
+      files_(document_, *this, messages_, dialogs_),
       clipboard_(document_, *this, messages_),
       stacking_(document_, clipboard_, *this) {
     Construct();

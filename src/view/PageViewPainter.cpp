@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/ElementGeometry.h"
+#include "document/ElementOwner.h"
 #include "document/PageDrawing.h"
 #include "platform/DeviceContext.h"
 #include "print/PaperLayout.h"
@@ -209,11 +210,13 @@ QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState&
             }
             // Pictures are stretched without smoothing, colour on colour.
             painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            // Document (0, 0) lies at the face's corner in client pixels.
+            const FixedOwner elementView(state.zoomPercent, face.topLeft() - state.scroll);
             DeviceContext dc(painter);
-            DrawPage(doc, dc, false, 0, 0);
+            DrawPage(doc, doc.currentPage, dc, elementView, false, 0, 0);
             for (const Element& element : doc.elements) {
                 if (element.page == doc.currentPage && element.selected) {
-                    DrawSelection(element, dc);
+                    DrawSelection(element, dc, elementView);
                 }
             }
         }

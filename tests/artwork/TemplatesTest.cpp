@@ -66,7 +66,6 @@ TEST(TemplatesTest, EveryCategoryOffersTemplatesInTheDefaultLanguage) {
 }
 
 TEST(TemplatesTest, EveryTemplateLoadsQuietlyAndLiesOnItsFaces) {
-    FixedOwner owner(100);
     int checked = 0;
     for (int category = 1; category <= 12; ++category) {
         for (const QString& path : TemplateFiles(category)) {
@@ -75,7 +74,7 @@ TEST(TemplatesTest, EveryTemplateLoadsQuietlyAndLiesOnItsFaces) {
             test::FakeHost host;
             test::FakeMessages messages;
             test::FakeFileDialogs dialogs;
-            DocumentController files(doc, &owner, host, messages, dialogs);
+            DocumentController files(doc, host, messages, dialogs);
             ASSERT_TRUE(files.LoadDocument(path, true));
             EXPECT_TRUE(messages.shown.empty());
             EXPECT_FALSE(doc.modified);
@@ -123,7 +122,7 @@ TEST(TemplatesTest, FrontFacesDrawSomethingBesideThePaper) {
                                       std::size_t(bytes.size())));
         Document doc;
         FixedOwner owner(25);
-        ASSERT_EQ(wxd::ReadDocument(source, doc, &owner), wxd::ReadOutcome::Loaded);
+        ASSERT_EQ(wxd::ReadDocument(source, doc), wxd::ReadOutcome::Loaded);
         const QSizeF faceMm = templates::TemplateBuilder::FaceSizeMm(doc);
         QImage image(int(faceMm.width() * kPixelsPerMm / 4) + 1,
                      int(faceMm.height() * kPixelsPerMm / 4) + 1, QImage::Format_RGB32);
@@ -131,7 +130,7 @@ TEST(TemplatesTest, FrontFacesDrawSomethingBesideThePaper) {
         {
             QPainter painter(&image);
             DeviceContext dc(painter);
-            DrawPage(doc, dc, false, 0, 0);
+            DrawPage(doc, doc.currentPage, dc, owner, false, 0, 0);
         }
         int coloured = 0;
         for (int y = 0; y < image.height(); y += 2) {

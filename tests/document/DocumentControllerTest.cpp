@@ -20,7 +20,7 @@ protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     void AddBox() {
         doc->elements.Append(
-            CreateElement(&owner, doc->currentPage, ElementKind::Box,
+            CreateElement(owner, doc->currentPage, ElementKind::Box,
                           {QPoint(0, 0), QPoint(9, 0), QPoint(9, 9), QPoint(0, 9)}));
         doc->modified = true;
     }
@@ -35,7 +35,7 @@ protected:
     test::FakeHost host;
     test::FakeMessages messages;
     test::FakeFileDialogs dialogs;
-    DocumentController files{*doc, &owner, host, messages, dialogs};
+    DocumentController files{*doc, host, messages, dialogs};
 };
 
 TEST_F(DocumentControllerTest, SaveAsThenOpenRoundTripsTheDocument) {
@@ -60,7 +60,6 @@ TEST_F(DocumentControllerTest, SaveAsThenOpenRoundTripsTheDocument) {
     EXPECT_EQ(doc->cardType, 1);
     EXPECT_EQ(doc->elements.Count(), 1);
     EXPECT_EQ(doc->elements.At(0)->selected, 0);
-    EXPECT_EQ(doc->elements.At(0)->owner, &owner);
     EXPECT_FALSE(doc->modified);
     EXPECT_EQ(host.titles.last(), QStringLiteral("tarjeta"));
     EXPECT_EQ(host.snapshots, 1);

@@ -22,9 +22,8 @@ struct Loaded {
 
 Loaded Read(const std::vector<std::uint8_t>& bytes) {
     Loaded l;
-    FixedOwner owner;
     MemorySource source(bytes);
-    l.outcome = wxd::ReadDocument(source, *l.doc, nullptr);
+    l.outcome = wxd::ReadDocument(source, *l.doc);
     return l;
 }
 
@@ -199,7 +198,7 @@ TEST(DocumentFile, PictureThenTextReadBackIntactAndFieldsByOffset) {
 
 TEST(DocumentFile, WriterPutsTheInvertedTransparencyAndTheRecordLayout) {
     Document doc;
-    ElementPtr e = CreateElement(nullptr, 1, ElementKind::Ellipse,
+    ElementPtr e = CreateElement(FixedOwner(), 1, ElementKind::Ellipse,
                                  {QPoint(1, 2), QPoint(3, 2), QPoint(3, 4), QPoint(1, 4)});
     e->transparent = 0;
     e->groupMember = 0x0102;

@@ -13,9 +13,8 @@ std::array<QPoint, 4> Rect(int l, int t, int r, int b) {
     return {QPoint(l, t), QPoint(r, t), QPoint(r, b), QPoint(l, b)};
 }
 
-ElementPtr Box(ElementOwner* owner, bool selected = false, std::uint16_t id = 0,
-               std::uint16_t member = 0) {
-    ElementPtr e = CreateElement(owner, 0, ElementKind::Box, Rect(0, 0, 10, 10));
+ElementPtr Box(bool selected = false, std::uint16_t id = 0, std::uint16_t member = 0) {
+    ElementPtr e = CreateElement(FixedOwner(), 0, ElementKind::Box, Rect(0, 0, 10, 10));
     e->selected = selected;
     e->groupId = id;
     e->groupMember = member;
@@ -24,7 +23,7 @@ ElementPtr Box(ElementOwner* owner, bool selected = false, std::uint16_t id = 0,
 
 TEST(ElementOperations, NewElementsTakeTheToolDefaultsAndDocumentCorners) {
     FixedOwner owner(50, QPoint(10, 20));
-    ElementPtr box = CreateElement(&owner, 2, ElementKind::Box, Rect(10, 20, 60, 45));
+    ElementPtr box = CreateElement(owner, 2, ElementKind::Box, Rect(10, 20, 60, 45));
     EXPECT_EQ(box->corners[0], (DocPoint{0, 0}));
     EXPECT_EQ(box->corners[2], (DocPoint{400, 200}));  // 50 px at 50 % = 400 units
     EXPECT_EQ(box->page, 2);
@@ -34,7 +33,7 @@ TEST(ElementOperations, NewElementsTakeTheToolDefaultsAndDocumentCorners) {
     EXPECT_EQ(box->gradientCentreX, 50);
     EXPECT_FALSE(box->text);
 
-    ElementPtr text = CreateElement(&owner, 0, ElementKind::Text, Rect(10, 20, 60, 45));
+    ElementPtr text = CreateElement(owner, 0, ElementKind::Text, Rect(10, 20, 60, 45));
     ASSERT_TRUE(text->text);
     EXPECT_EQ(text->outlineOn, 0);
     EXPECT_EQ(text->text->font.height, 136);
@@ -51,7 +50,7 @@ TEST(ElementOperations, NewElementsTakeTheToolDefaultsAndDocumentCorners) {
 
 TEST(ElementOperations, CircularTextSitsOnTheLowerEdgeWithHalfTheWidthAsRadius) {
     FixedOwner owner(100);
-    ElementPtr e = CreateElement(&owner, 0, ElementKind::CircularText, Rect(0, 0, 200, 100));
+    ElementPtr e = CreateElement(owner, 0, ElementKind::CircularText, Rect(0, 0, 200, 100));
     const auto& c = e->corners;
     EXPECT_EQ(c[0], (DocPoint{400, 400}));  // middle of the lower edge
     EXPECT_EQ(c[2], (DocPoint{800, 400}));  // radius 400 units = 100 px
@@ -61,7 +60,7 @@ TEST(ElementOperations, CircularTextSitsOnTheLowerEdgeWithHalfTheWidthAsRadius) 
 
 TEST(ElementOperations, CopiesAreDeepAndLeaveTheReservedBytesBehind) {
     FixedOwner owner;
-    ElementPtr src = CreateElement(&owner, 1, ElementKind::Text, Rect(0, 0, 10, 10));
+    ElementPtr src = CreateElement(owner, 1, ElementKind::Text, Rect(0, 0, 10, 10));
     src->reserved.fill(0xAB);
     src->text->reserved.fill(0xCD);
     src->text->SetText(QStringLiteral("Hola"));
@@ -75,14 +74,14 @@ TEST(ElementOperations, CopiesAreDeepAndLeaveTheReservedBytesBehind) {
     EXPECT_EQ(copy->text->reserved, decltype(copy->text->reserved){});
     EXPECT_EQ(copy->scratch, (std::array<std::uint32_t, 2>{0, 0}));
 
-    ElementPtr pic = CreateElement(&owner, 0, ElementKind::Picture, Rect(0, 0, 10, 10));
+    ElementPtr pic = CreateElement(owner, 0, ElementKind::Picture, Rect(0, 0, 10, 10));
     pic->picture = Dib::Create(3, 3, 8);
     ElementPtr picCopy = CopyElement(*pic);
     ASSERT_TRUE(picCopy->picture);
     EXPECT_NE(picCopy->picture.get(), pic->picture.get());
 
     // Assigning a box over the text drops the text block; the reserved bytes stay.
-    ElementPtr box = Box(&owner);
+    ElementPtr box = Box();
     copy->reserved.fill(0x11);
     AssignElement(*copy, *box);
     EXPECT_EQ(copy->kind, ElementKind::Box);
@@ -93,7 +92,7 @@ TEST(ElementOperations, CopiesAreDeepAndLeaveTheReservedBytesBehind) {
 }
 
 TEST(ElementOperations, MoveScaleAndTwoHalfTurnsRestoreTheCorners) {
-    ElementPtr e = Box(nullptr);
+    ElementPtr e = Box();
     const auto before = e->corners;
     MoveElement(*e, 5, -5);
     EXPECT_EQ(e->corners[0], (DocPoint{5, -5}));
@@ -116,33 +115,33 @@ TEST(ElementOperations, MoveScaleAndTwoHalfTurnsRestoreTheCorners) {
 TEST(ElementList, CapacityRuleKeepsTheLastSlotEmpty) {
     ElementList list;
     for (int i = 0; i < ElementList::kCapacity; ++i)
-        ASSERT_TRUE(list.Append(Box(nullptr)));
+        ASSERT_TRUE(list.Append(Box()));
     EXPECT_EQ(list.Count(), 1000);
     EXPECT_FALSE(list.HasRoom());
-    EXPECT_FALSE(list.Append(Box(nullptr)));
+    EXPECT_FALSE(list.Append(Box()));
     EXPECT_EQ(list.At(1000), nullptr);
     list.Take(0);
     EXPECT_TRUE(list.HasRoom());
-    EXPECT_TRUE(list.Append(Box(nullptr)));
+    EXPECT_TRUE(list.Append(Box()));
 
     ElementList calendar;
     for (int i = 0; i < 995; ++i)
-        calendar.Append(Box(nullptr));
+        calendar.Append(Box());
     EXPECT_TRUE(calendar.HasRoomForCalendar());
-    calendar.Append(Box(nullptr));
+    calendar.Append(Box());
     EXPECT_FALSE(calendar.HasRoomForCalendar());
     EXPECT_TRUE(calendar.HasRoom());
 }
 
 TEST(ElementList, DeleteSelectedClosesUpAndTakesFollowersAlong) {
     ElementList list;
-    list.Append(Box(nullptr, true));         // 0 selected
-    list.Append(Box(nullptr, true));         // 1 selected neighbour
-    list.Append(Box(nullptr, true));         // 2 selected neighbour
-    list.Append(Box(nullptr, false));        // 3 kept
-    list.Append(Box(nullptr, true, 4));      // 4 selected leader of group 4
-    list.Append(Box(nullptr, false, 0, 4));  // 5 follower, not selected
-    list.Append(Box(nullptr, false, 0, 9));  // 6 follower of another group
+    list.Append(Box(true));         // 0 selected
+    list.Append(Box(true));         // 1 selected neighbour
+    list.Append(Box(true));         // 2 selected neighbour
+    list.Append(Box(false));        // 3 kept
+    list.Append(Box(true, 4));      // 4 selected leader of group 4
+    list.Append(Box(false, 0, 4));  // 5 follower, not selected
+    list.Append(Box(false, 0, 9));  // 6 follower of another group
     Element* kept = list.At(3);
     Element* other = list.At(6);
     list.DeleteSelected();
@@ -156,9 +155,9 @@ TEST(Document, GroupsFacesAndCardTypes) {
     Document doc;
     doc.lastGroupId = 9;
     EXPECT_EQ(doc.NextGroupId(), 10);
-    doc.elements.Append(Box(nullptr, true, 10));
-    doc.elements.Append(Box(nullptr, true, 0, 10));
-    doc.elements.Append(Box(nullptr, true, 0, 3));
+    doc.elements.Append(Box(true, 10));
+    doc.elements.Append(Box(true, 0, 10));
+    doc.elements.Append(Box(true, 0, 3));
     doc.DissolveGroup(10);
     EXPECT_EQ(doc.elements.At(0)->groupId, 0);
     EXPECT_EQ(doc.elements.At(1)->groupMember, 0);

@@ -12,12 +12,10 @@
 
 namespace quenby::test {
 
-// An element of `kind` with the corners of a box in document units, owned by `owner`.
-inline ElementPtr BoxElement(ElementKind kind, ElementOwner* owner, float x, float y, float w,
-                             float h) {
+// An element of `kind` with the corners of a box in document units.
+inline ElementPtr BoxElement(ElementKind kind, float x, float y, float w, float h) {
     ElementPtr e = CreateBlankElement();
     e->kind = kind;
-    e->owner = owner;
     e->corners = {DocPoint{x, y}, DocPoint{x + w, y}, DocPoint{x + w, y + h}, DocPoint{x, y + h}};
     e->outlineOn = 0;
     if (HasTextBlock(kind)) {

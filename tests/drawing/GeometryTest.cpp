@@ -10,8 +10,8 @@
 namespace quenby {
 namespace {
 
-ElementPtr Circular(ElementOwner* owner, DocPoint c0, float r) {
-    ElementPtr e = test::BoxElement(ElementKind::CircularText, owner, 0, 0, 0, 0);
+ElementPtr Circular(DocPoint c0, float r) {
+    ElementPtr e = test::BoxElement(ElementKind::CircularText, 0, 0, 0, 0);
     e->corners = {c0, DocPoint{c0.x + r / 2, c0.y}, DocPoint{c0.x + r, c0.y},
                   DocPoint{c0.x - r / 2, c0.y}};
     return e;
@@ -19,7 +19,7 @@ ElementPtr Circular(ElementOwner* owner, DocPoint c0, float r) {
 
 TEST(ElementBounds, ThinExtentsAreWidenedForGrabbing) {
     FixedOwner owner(100);
-    ElementPtr line = test::BoxElement(ElementKind::Line, &owner, 0, 100, 200, 0);
+    ElementPtr line = test::BoxElement(ElementKind::Line, 0, 100, 200, 0);
     line->corners[1] = DocPoint{200, 100};
     const ElementBox b = ElementBounds(*line);
     EXPECT_FLOAT_EQ(b.top, 96);
@@ -27,12 +27,12 @@ TEST(ElementBounds, ThinExtentsAreWidenedForGrabbing) {
     EXPECT_FLOAT_EQ(b.left, 0);
     EXPECT_FLOAT_EQ(b.right, 200);
     // One pixel above the line at 100 %: device y 24 of the line's 25.
-    EXPECT_TRUE(HitElement(*line, 10, 24));
+    EXPECT_TRUE(HitElement(*line, owner, 10, 24));
 
-    ElementPtr narrow = test::BoxElement(ElementKind::Box, &owner, 100, 0, 9, 50);
+    ElementPtr narrow = test::BoxElement(ElementKind::Box, 100, 0, 9, 50);
     EXPECT_FLOAT_EQ(ElementBounds(*narrow).left, 96);
     EXPECT_FLOAT_EQ(ElementBounds(*narrow).right, 113);
-    ElementPtr ten = test::BoxElement(ElementKind::Box, &owner, 100, 0, 10, 50);
+    ElementPtr ten = test::BoxElement(ElementKind::Box, 100, 0, 10, 50);
     EXPECT_FLOAT_EQ(ElementBounds(*ten).left, 100);
     EXPECT_FLOAT_EQ(ElementBounds(*ten).right, 110);
     EXPECT_FLOAT_EQ(ElementBounds(*ten).centre.x, 105);
@@ -40,43 +40,43 @@ TEST(ElementBounds, ThinExtentsAreWidenedForGrabbing) {
 
 TEST(HitElement, LeftAndTopEdgesHitRightAndBottomMissFollowersNever) {
     FixedOwner owner(100, QPoint(10, 20));
-    ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 0, 0, 400, 200);  // 100 × 50 px
-    EXPECT_TRUE(HitElement(*box, 10, 20));
-    EXPECT_TRUE(HitElement(*box, 109, 69));
-    EXPECT_FALSE(HitElement(*box, 110, 40));
-    EXPECT_FALSE(HitElement(*box, 50, 70));
-    EXPECT_FALSE(HitElement(*box, 9, 40));
+    ElementPtr box = test::BoxElement(ElementKind::Box, 0, 0, 400, 200);  // 100 × 50 px
+    EXPECT_TRUE(HitElement(*box, owner, 10, 20));
+    EXPECT_TRUE(HitElement(*box, owner, 109, 69));
+    EXPECT_FALSE(HitElement(*box, owner, 110, 40));
+    EXPECT_FALSE(HitElement(*box, owner, 50, 70));
+    EXPECT_FALSE(HitElement(*box, owner, 9, 40));
     box->groupMember = 3;
-    EXPECT_FALSE(HitElement(*box, 50, 40));
-    EXPECT_EQ(HitHandle(*box, 4, 14), 0);
+    EXPECT_FALSE(HitElement(*box, owner, 50, 40));
+    EXPECT_EQ(HitHandle(*box, owner, 4, 14), 0);
 }
 
 TEST(HitHandle, SquaresSitOutsideTheBoxAndTheHighestIndexWins) {
     FixedOwner owner(100);
-    ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 400, 400, 400, 400);  // 100..200 px
-    EXPECT_EQ(HitHandle(*box, 205, 205), 3);
-    EXPECT_EQ(HitHandle(*box, 200, 200), 0);  // the handle point itself
-    EXPECT_EQ(HitHandle(*box, 150, 150), 0);
-    EXPECT_EQ(HitHandle(*box, 95, 95), 1);
-    EXPECT_EQ(HitHandle(*box, 210, 90), 2);  // the tall rotation square of a box
-    EXPECT_EQ(HitHandle(*box, 150, 95), 5);
-    EXPECT_EQ(HitHandle(*box, 205, 150), 6);
-    EXPECT_EQ(HitHandle(*box, 150, 205), 7);
-    EXPECT_EQ(HitHandle(*box, 95, 150), 8);
+    ElementPtr box = test::BoxElement(ElementKind::Box, 400, 400, 400, 400);  // 100..200 px
+    EXPECT_EQ(HitHandle(*box, owner, 205, 205), 3);
+    EXPECT_EQ(HitHandle(*box, owner, 200, 200), 0);  // the handle point itself
+    EXPECT_EQ(HitHandle(*box, owner, 150, 150), 0);
+    EXPECT_EQ(HitHandle(*box, owner, 95, 95), 1);
+    EXPECT_EQ(HitHandle(*box, owner, 210, 90), 2);  // the tall rotation square of a box
+    EXPECT_EQ(HitHandle(*box, owner, 150, 95), 5);
+    EXPECT_EQ(HitHandle(*box, owner, 205, 150), 6);
+    EXPECT_EQ(HitHandle(*box, owner, 150, 205), 7);
+    EXPECT_EQ(HitHandle(*box, owner, 95, 150), 8);
     box->kind = ElementKind::Picture;
-    EXPECT_EQ(HitHandle(*box, 210, 90), 0);  // a picture's handle 2 is the small square
-    EXPECT_EQ(HitHandle(*box, 205, 95), 2);
+    EXPECT_EQ(HitHandle(*box, owner, 210, 90), 0);  // a picture's handle 2 is the small square
+    EXPECT_EQ(HitHandle(*box, owner, 205, 95), 2);
 
     // A box shrunk to a point: handles 1, 5 and 8 all cover (−3, −3) from it.
-    ElementPtr dot = test::BoxElement(ElementKind::Box, &owner, 400, 400, 0, 0);
-    const std::array<QPoint, 8> h = HandlePoints(*dot);
+    ElementPtr dot = test::BoxElement(ElementKind::Box, 400, 400, 0, 0);
+    const std::array<QPoint, 8> h = HandlePoints(*dot, owner);
     EXPECT_TRUE(HandleSquare(*dot, 1, h[0]).contains(h[0] + QPoint(-3, -3)));
-    EXPECT_EQ(HitHandle(*dot, h[7].x() - 3, h[7].y() - 3), 8);
+    EXPECT_EQ(HitHandle(*dot, owner, h[7].x() - 3, h[7].y() - 3), 8);
 }
 
 TEST(CircularText, ArcBoundsAndHandlesFollowTheCircle) {
     FixedOwner owner(100);
-    ElementPtr e = Circular(&owner, DocPoint{1000, 1000}, 400);
+    ElementPtr e = Circular(DocPoint{1000, 1000}, 400);
     EXPECT_NEAR(CircularArcAngle(*e), std::numbers::pi, 1e-5);
     const ElementBox raw = RawBounds(*e);
     EXPECT_NEAR(raw.top, 600, 0.5);  // the arc runs over the top
@@ -86,17 +86,17 @@ TEST(CircularText, ArcBoundsAndHandlesFollowTheCircle) {
     EXPECT_FALSE(HasHandle(*e, 1));
     EXPECT_FALSE(HasHandle(*e, 3));
     EXPECT_TRUE(HasHandle(*e, 2));
-    const std::array<QPoint, 8> h = HandlePoints(*e);
+    const std::array<QPoint, 8> h = HandlePoints(*e, owner);
     EXPECT_EQ(h[4], QPoint(300, 250));      // corner 1
     EXPECT_EQ(h[5], QPoint(350, 250));      // corner 2
     EXPECT_EQ(h[7], QPoint(150, 250));      // on the circle towards corner 3
-    EXPECT_EQ(HitHandle(*e, 353, 253), 6);  // centred square
-    EXPECT_EQ(HitHandle(*e, 345, 245), 0);  // a box's handle 1 square is not there
+    EXPECT_EQ(HitHandle(*e, owner, 353, 253), 6);  // centred square
+    EXPECT_EQ(HitHandle(*e, owner, 345, 245), 0);  // a box's handle 1 square is not there
 
     // Degenerate: all corners on the centre give no arc and no crash.
-    ElementPtr flat = Circular(&owner, DocPoint{50, 50}, 0);
+    ElementPtr flat = Circular(DocPoint{50, 50}, 0);
     EXPECT_EQ(CircularArcAngle(*flat), 0.0f);
-    EXPECT_NO_FATAL_FAILURE(HandlePoints(*flat));
+    EXPECT_NO_FATAL_FAILURE(HandlePoints(*flat, owner));
 }
 
 TEST(CircularText, BoundsEqualTurningTheCornersInEveryStep) {
@@ -108,7 +108,7 @@ TEST(CircularText, BoundsEqualTurningTheCornersInEveryStep) {
         return lo + (hi - lo) * float((seed >> 8) & 0xFFFF) / 65535.0f;
     };
     for (int n = 0; n < 300; ++n) {
-        ElementPtr e = Circular(&owner, DocPoint{next(-500, 500), next(-500, 500)}, next(1, 900));
+        ElementPtr e = Circular(DocPoint{next(-500, 500), next(-500, 500)}, next(1, 900));
         e->corners[3] = TurnPoint(e->corners[3], e->corners[0], next(-3.1f, 3.1f));
         RotateElement(*e, next(0, 6.28f), next(-100, 100), next(-100, 100));
         ElementBox brute{e->corners[2].x, e->corners[2].y, e->corners[2].x, e->corners[2].y, {}};
@@ -132,14 +132,14 @@ TEST(CircularText, BoundsEqualTurningTheCornersInEveryStep) {
 
 TEST(DrawSelection, DrawingTwiceRestoresThePixels) {
     FixedOwner owner(100);
-    ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 200, 200, 400, 400);
+    ElementPtr box = test::BoxElement(ElementKind::Box, 200, 200, 400, 400);
     QImage image(200, 200, QImage::Format_RGB32);
     image.fill(QColor(10, 200, 90));
     const QImage before = image;
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        DrawSelection(*box, dc);
+        DrawSelection(*box, dc, owner);
     }
     EXPECT_NE(image, before);
     test::Dump(image, "selection");
@@ -149,7 +149,7 @@ TEST(DrawSelection, DrawingTwiceRestoresThePixels) {
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        DrawSelection(*box, dc);
+        DrawSelection(*box, dc, owner);
     }
     EXPECT_EQ(image, before);
 }

@@ -108,7 +108,7 @@ TEST(ShapeBody, GradientUsesTheTrueBoundsAnywhereOnTheDevice) {
     // Lying partly above and left of the origin, and beyond 10000 device pixels.
     for (const QPoint origin : {QPoint(-60, -60), QPoint(10040, 40)}) {
         FixedOwner owner(100, origin);
-        ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 0, 0, 400, 400);
+        ElementPtr box = test::BoxElement(ElementKind::Box, 0, 0, 400, 400);
         box->fillOn = 1;
         box->fillStyle = kLinearGradient;
         box->fillColour = kRed;
@@ -118,7 +118,7 @@ TEST(ShapeBody, GradientUsesTheTrueBoundsAnywhereOnTheDevice) {
             if (origin.x() > 10000) {
                 dc.Painter().translate(-10000, 0);
             }
-            DrawElementBody(*box, dc);
+            DrawElementBody(*box, dc, owner);
         });
         const int left = origin.x() > 10000 ? 40 : 0;
         const int right = origin.x() > 10000 ? 139 : 39;
@@ -134,12 +134,12 @@ TEST(ShapeBody, GradientUsesTheTrueBoundsAnywhereOnTheDevice) {
 
 TEST(ShapeBody, EllipseFillStaysInsideItsBox) {
     FixedOwner owner(100);
-    ElementPtr e = test::BoxElement(ElementKind::Ellipse, &owner, 40, 40, 400, 200);
+    ElementPtr e = test::BoxElement(ElementKind::Ellipse, 40, 40, 400, 200);
     e->fillOn = 1;
     e->fillStyle = kRadialGradient;
     e->fillColour = kRed;
     e->fillColour2 = kBlue;
-    const QImage image = test::Render(140, 80, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    const QImage image = test::Render(140, 80, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); });
     test::Dump(image, "ellipse-radial");
     const QRect box = test::PaintedBox(image);
     EXPECT_GE(box.left(), 10);
@@ -154,22 +154,22 @@ TEST(ShapeBody, HugeShapesDrawInBoundedTimeAndAbsurdOnesNotAtAll) {
     FixedOwner owner(300);
     for (std::uint8_t style : {kLinearGradient, kRadialGradient}) {
         // Millions of device pixels across: the visible corner is painted.
-        ElementPtr big = test::BoxElement(ElementKind::Box, &owner, -4.0e6f, -3.0e6f, 9.0e6f, 7.0e6f);
+        ElementPtr big = test::BoxElement(ElementKind::Box, -4.0e6f, -3.0e6f, 9.0e6f, 7.0e6f);
         big->fillOn = 1;
         big->fillStyle = style;
         big->gradientAngle = 33;
         big->fillColour = kRed;
         big->fillColour2 = kBlue;
         const QImage image =
-            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); });
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc, owner); });
         EXPECT_EQ(test::CountPixels(image, 0xFFFFFFFF), 0) << int(style);
         // Beyond the device's coordinate range, or centred absurdly far away: no hang.
         big->gradientCentreX = 2000000;
         EXPECT_NO_FATAL_FAILURE(
-            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); }));
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc, owner); }));
         big->corners[2] = DocPoint{4.0e12f, 4.0e12f};
         EXPECT_NO_FATAL_FAILURE(
-            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc); }));
+            test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc, owner); }));
     }
 }
 

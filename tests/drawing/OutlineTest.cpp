@@ -19,43 +19,43 @@ int ColumnThickness(const QImage& image, int x) {
 
 TEST(Outline, WidthScalesWithTheZoomRoundedUp) {
     FixedOwner owner(50);
-    ElementPtr line = test::BoxElement(ElementKind::Line, &owner, 40, 200, 400, 0);
+    ElementPtr line = test::BoxElement(ElementKind::Line, 40, 200, 400, 0);
     line->corners[1] = DocPoint{360, 200};
     line->outlineOn = 1;
     line->outlineWidth = 3;  // 1.5 pixels at 50 %: 2
     const QImage image =
-        test::Render(100, 60, [&](DeviceContext& dc) { DrawElementOutline(*line, dc); });
+        test::Render(100, 60, [&](DeviceContext& dc) { DrawElementOutline(*line, dc, owner); });
     EXPECT_EQ(ColumnThickness(image, 20), 2);
     owner.SetZoomPercent(25);
     line->outlineWidth = 1;
     const QImage thin =
-        test::Render(100, 60, [&](DeviceContext& dc) { DrawElementOutline(*line, dc); });
+        test::Render(100, 60, [&](DeviceContext& dc) { DrawElementOutline(*line, dc, owner); });
     EXPECT_EQ(ColumnThickness(thin, 10), 1);
 }
 
 TEST(Outline, UnoutlinedShapesShowDottedFramesOnlyWhileFramesAreShown) {
     FixedOwner owner(100);
-    ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 40, 40, 200, 200);
+    ElementPtr box = test::BoxElement(ElementKind::Box, 40, 40, 200, 200);
     box->outlineOn = 0;
     EXPECT_TRUE(test::PaintedBox(test::Render(80, 80, [&](DeviceContext& dc) {
-                    DrawElementOutline(*box, dc);
+                    DrawElementOutline(*box, dc, owner);
                 })).isEmpty());
     owner.SetShowsElementFrames(true);
     const QImage framed =
-        test::Render(80, 80, [&](DeviceContext& dc) { DrawElementOutline(*box, dc); });
+        test::Render(80, 80, [&](DeviceContext& dc) { DrawElementOutline(*box, dc, owner); });
     EXPECT_FALSE(test::PaintedBox(framed).isEmpty());
     EXPECT_LT(test::CountPixels(framed, qRgb(0, 0, 0)), 4 * 50);  // dotted, not solid
 
     // Pictures and texts never get one; a text following a group never gets any.
-    ElementPtr text = test::BoxElement(ElementKind::Text, &owner, 40, 40, 200, 200);
+    ElementPtr text = test::BoxElement(ElementKind::Text, 40, 40, 200, 200);
     text->outlineOn = 0;
     EXPECT_TRUE(test::PaintedBox(test::Render(80, 80, [&](DeviceContext& dc) {
-                    DrawElementOutline(*text, dc);
+                    DrawElementOutline(*text, dc, owner);
                 })).isEmpty());
     text->outlineOn = 1;
     text->groupMember = 2;
     EXPECT_TRUE(test::PaintedBox(test::Render(80, 80, [&](DeviceContext& dc) {
-                    DrawElementOutline(*text, dc);
+                    DrawElementOutline(*text, dc, owner);
                 })).isEmpty());
 }
 
@@ -63,7 +63,7 @@ TEST(Outline, GhostAndNotXorDrawingUndoThemselves) {
     FixedOwner owner(100);
     for (ElementKind kind :
          {ElementKind::Box, ElementKind::Ellipse, ElementKind::Line, ElementKind::CircularText}) {
-        ElementPtr e = test::BoxElement(kind, &owner, 40, 40, 240, 160);
+        ElementPtr e = test::BoxElement(kind, 40, 40, 240, 160);
         e->outlineOn = 1;
         e->outlineWidth = 4;
         QImage image(100, 100, QImage::Format_RGB32);
@@ -72,7 +72,7 @@ TEST(Outline, GhostAndNotXorDrawingUndoThemselves) {
         for (int pass = 0; pass < 2; ++pass) {
             QPainter painter(&image);
             DeviceContext dc(painter);
-            DrawElementGhost(*e, dc);
+            DrawElementGhost(*e, dc, owner);
             if (pass == 0) {
                 painter.end();
                 EXPECT_NE(image, before) << int(kind);

@@ -16,32 +16,29 @@ namespace {
 TEST(PageDrawing, BusyFaceDrawsEveryKindOnItsFaceOnly) {
     FixedOwner owner(100);
     Document doc;
-    bench::BuildBusyFace(doc, &owner);
-    const QImage image =
-        test::Render(794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    bench::BuildBusyFace(doc);
+    const QImage image = test::Render(
+        794, 1123, [&](DeviceContext& dc) { DrawPage(doc, 0, dc, owner, false, 0, 0); });
     test::Dump(image, "busy-face");
     const int white = test::CountPixels(image, 0xFFFFFFFF);
     EXPECT_LT(white, 794 * 1123 / 2);
 
     // Another face shows nothing of it.
-    doc.currentPage = 1;
-    const QImage other =
-        test::Render(200, 200, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    const QImage other = test::Render(
+        200, 200, [&](DeviceContext& dc) { DrawPage(doc, 1, dc, owner, false, 0, 0); });
     EXPECT_TRUE(test::PaintedBox(other).isEmpty());
 }
 
 TEST(PageDrawing, APrinterGetsTheFaceTheScreenShows) {
     FixedOwner screenOwner(100);
     Document doc;
-    bench::BuildBusyFace(doc, &screenOwner);
-    const QImage screen =
-        test::Render(794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); });
+    bench::BuildBusyFace(doc);
+    const QImage screen = test::Render(
+        794, 1123, [&](DeviceContext& dc) { DrawPage(doc, 0, dc, screenOwner, false, 0, 0); });
     FixedOwner printerOwner(100, {}, true);
-    for (Element& e : doc.elements) {
-        e.owner = &printerOwner;
-    }
     const QImage printer = test::Render(
-        794, 1123, [&](DeviceContext& dc) { DrawPage(doc, dc, false, 0, 0); }, true);
+        794, 1123, [&](DeviceContext& dc) { DrawPage(doc, 0, dc, printerOwner, false, 0, 0); },
+        true);
     // Only the sampling of turned pictures may differ by a pixel here and there.
     int differ = 0;
     for (int y = 0; y < screen.height(); ++y) {
@@ -55,16 +52,13 @@ TEST(PageDrawing, APrinterGetsTheFaceTheScreenShows) {
     const QByteArray folder = qgetenv("QUENBY_DRAWING_DUMP");
     if (!folder.isEmpty()) {
         FixedOwner pdfOwner(150 * 100 / 96, {}, true);
-        for (Element& e : doc.elements) {
-            e.owner = &pdfOwner;
-        }
         QPdfWriter writer(QString::fromLocal8Bit(folder) + QStringLiteral("/busy-face.pdf"));
         writer.setResolution(150);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
         DeviceContext dc(painter, true);
-        DrawPage(doc, dc, false, 0, 0);
+        DrawPage(doc, 0, dc, pdfOwner, false, 0, 0);
     }
 }
 

@@ -137,18 +137,18 @@ TEST(TransparentPicture, TurnedIsTheHalfTurnOfNotTurnedAndSkipsIndex255) {
 
 TEST(PictureElement, OpaqueTurnedPicturesMatchOnScreenAndPrinter) {
     FixedOwner owner(100);
-    ElementPtr e = test::BoxElement(ElementKind::Picture, &owner, 40, 40, 4 * 30, 4 * 21);
+    ElementPtr e = test::BoxElement(ElementKind::Picture, 40, 40, 4 * 30, 4 * 21);
     e->picture =
         Picture(15, 7, [](int x, int y) { return x * 10 + y; });  // width not a multiple of 4
-    const QImage plain = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    const QImage plain = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); });
     EXPECT_EQ(test::PaintedBox(plain), QRect(10, 10, 30, 21));
     // Stored row 0 is the bottom line: the top-left pixel comes from (0, 6).
     EXPECT_EQ(plain.pixel(10, 10), 0xFF000000u | e->picture->Colour(6));
     e->halfTurned = 1;
-    const QImage screen = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    const QImage screen = test::Render(60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); });
     owner.SetPrinting(true);
     const QImage printer = test::Render(
-        60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc); }, true);
+        60, 50, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); }, true);
     // Turned: the top-left pixel is the last pixel of stored row 0.
     EXPECT_EQ(screen.pixel(10, 10), 0xFF000000u | e->picture->Colour(14 * 10 + 0));
     EXPECT_EQ(screen, printer);
@@ -156,7 +156,7 @@ TEST(PictureElement, OpaqueTurnedPicturesMatchOnScreenAndPrinter) {
 
     e->picture.reset();
     EXPECT_TRUE(test::PaintedBox(test::Render(60, 50, [&](DeviceContext& dc) {
-                    DrawElementBody(*e, dc);
+                    DrawElementBody(*e, dc, owner);
                 })).isEmpty());
 }
 

@@ -18,16 +18,16 @@ namespace {
 constexpr ColourRef kRed = MakeColourRef(255, 0, 0);
 constexpr ColourRef kGreen = MakeColourRef(0, 160, 0);
 
-ElementPtr TextBox(ElementOwner* owner, const QString& text, float x, float y, float w, float h) {
-    ElementPtr e = test::BoxElement(ElementKind::Text, owner, x, y, w, h);
+ElementPtr TextBox(const QString& text, float x, float y, float w, float h) {
+    ElementPtr e = test::BoxElement(ElementKind::Text, x, y, w, h);
     e->text->SetText(text);
     e->text->font.SetFace(QStringLiteral("DejaVu Sans"));
     e->text->fillColour = kRed;
     return e;
 }
 
-ElementPtr CircularText(ElementOwner* owner, const QString& text, DocPoint c0, float r) {
-    ElementPtr e = test::BoxElement(ElementKind::CircularText, owner, 0, 0, 0, 0);
+ElementPtr CircularText(const QString& text, DocPoint c0, float r) {
+    ElementPtr e = test::BoxElement(ElementKind::CircularText, 0, 0, 0, 0);
     e->corners = {c0, DocPoint{c0.x + r / 2, c0.y}, DocPoint{c0.x + r, c0.y},
                   DocPoint{c0.x - r / 2, c0.y}};
     e->text->SetText(text);
@@ -35,10 +35,12 @@ ElementPtr CircularText(ElementOwner* owner, const QString& text, DocPoint c0, f
     return e;
 }
 
+// The element at 100 % with no origin.
 QImage Draw(const Element& e, int w = 300, int h = 200) {
+    const FixedOwner owner(100);
     return test::Render(w, h, [&](DeviceContext& dc) {
-        DrawElementBody(e, dc);
-        DrawElementOutline(e, dc);
+        DrawElementBody(e, dc, owner);
+        DrawElementOutline(e, dc, owner);
     });
 }
 
@@ -50,8 +52,7 @@ TEST(TextLines, SplitAtCarriageReturnsSkippingTheLineFeed) {
 }
 
 TEST(TextDrawing, LettersFillTheFrameFromEdgeToEdge) {
-    FixedOwner owner(100);
-    ElementPtr e = TextBox(&owner, QStringLiteral("Hola"), 80, 80, 800, 400);  // 20..220 × 20..120
+    ElementPtr e = TextBox(QStringLiteral("Hola"), 80, 80, 800, 400);  // 20..220 × 20..120
     const QImage image = Draw(*e);
     test::Dump(image, "text-frame");
     const QRect box = test::PaintedBox(image);
@@ -63,22 +64,20 @@ TEST(TextDrawing, LettersFillTheFrameFromEdgeToEdge) {
 }
 
 TEST(TextDrawing, NothingIsDrawnForEmptyOrBlankTextsNorForUnknownAlignments) {
-    FixedOwner owner(100);
     for (const QString& text : {QString(), QStringLiteral("   "), QStringLiteral("\r\n \r\n")}) {
-        ElementPtr e = TextBox(&owner, text, 80, 80, 800, 400);
+        ElementPtr e = TextBox(text, 80, 80, 800, 400);
         e->text->shadowOn = 1;
         e->fillOn = 1;  // not even the frame's fill
         e->text->outlineOn = 1;
         EXPECT_TRUE(test::PaintedBox(Draw(*e)).isEmpty()) << text.toStdString();
     }
-    ElementPtr odd = TextBox(&owner, QStringLiteral("Hola"), 80, 80, 800, 400);
+    ElementPtr odd = TextBox(QStringLiteral("Hola"), 80, 80, 800, 400);
     odd->text->alignment = 7;
     EXPECT_TRUE(test::PaintedBox(Draw(*odd)).isEmpty());
 }
 
 TEST(TextDrawing, ShadowFillFrameAndOutlines) {
-    FixedOwner owner(100);
-    ElementPtr e = TextBox(&owner, QStringLiteral("Hola"), 80, 80, 800, 400);
+    ElementPtr e = TextBox(QStringLiteral("Hola"), 80, 80, 800, 400);
     e->text->shadowOn = 1;
     e->text->shadowDx = 40;  // 10 pixels right and down
     e->text->shadowDy = 40;
@@ -102,8 +101,7 @@ TEST(TextDrawing, ShadowFillFrameAndOutlines) {
 }
 
 TEST(TextDrawing, GradientLettersTakeBothColours) {
-    FixedOwner owner(100);
-    ElementPtr e = TextBox(&owner, QStringLiteral("HHHH"), 80, 80, 800, 400);
+    ElementPtr e = TextBox(QStringLiteral("HHHH"), 80, 80, 800, 400);
     e->text->fillStyle = kLinearGradient;
     e->text->gradientAngle = 90;
     e->text->fillColour2 = MakeColourRef(0, 0, 255);
@@ -126,9 +124,8 @@ TEST(TextDrawing, GradientLettersTakeBothColours) {
 }
 
 TEST(CircularTextDrawing, LettersRunOverTheTopOrUnderWhenTurned) {
-    FixedOwner owner(100);
     ElementPtr e =
-        CircularText(&owner, QStringLiteral("Feliz cumpleaños"), DocPoint{600, 700}, 480);
+        CircularText(QStringLiteral("Feliz cumpleaños"), DocPoint{600, 700}, 480);
     const QImage image = Draw(*e, 300, 320);
     test::Dump(image, "circular");
     const QRect box = test::PaintedBox(image);

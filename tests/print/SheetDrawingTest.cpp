@@ -25,22 +25,14 @@ struct Drawn {
 };
 
 // Records, for every face drawn, where the face's (0, 0) is on the device, with
-// what the elements of the face see of their owner.
+// the view the elements of the face are drawn through.
 struct Recorder {
     std::vector<Drawn> drawn;
     FaceDrawer Drawer() {
-        return [this](Document& doc, DeviceContext& dc, const FacePlacement& p) {
-            const Element* first = nullptr;
-            for (const Element& e : doc.elements) {
-                if (e.page == doc.currentPage) {
-                    first = &e;
-                    break;
-                }
-            }
-            EXPECT_EQ(doc.currentPage, p.face);
+        return [this](const Document&, DeviceContext& dc, const ElementOwner& view,
+                      const FacePlacement& p) {
             drawn.push_back({p.face, dc.Painter().worldTransform().map(QPoint(0, 0)), p.turned,
-                             first && first->owner ? first->owner->ZoomPercent() : -1,
-                             first && first->owner && first->owner->IsPrinting()});
+                             view.ZoomPercent(), view.IsPrinting()});
         };
     }
 };
@@ -65,10 +57,12 @@ std::unique_ptr<Document> CardWithABoxOnEveryFace(int fold) {
 TEST(SheetDrawing, FacesAreDrawnAtTheirSheetPositionsLessThePrinterOffsets) {
     auto doc = CardWithABoxOnEveryFace(3);
     doc->currentPage = 2;
-    FixedOwner view(25, {300, 300}, false);
-    for (Element& e : doc->elements) {
-        e.owner = &view;
-    }
+    const std::vector<DocPoint> corners = [&] {
+        std::vector<DocPoint> c;
+        for (const Element& e : doc->elements)
+            c.push_back(e.corners[0]);
+        return c;
+    }();
     QImage image(200, 300, QImage::Format_RGB32);
     QPainter painter(&image);
     Recorder recorder;
@@ -81,13 +75,14 @@ TEST(SheetDrawing, FacesAreDrawnAtTheirSheetPositionsLessThePrinterOffsets) {
     EXPECT_EQ(recorder.drawn[2].deviceOrigin, QPoint(-10, -20));
     EXPECT_EQ(recorder.drawn[3].deviceOrigin, QPoint(90, -20));
     for (const Drawn& d : recorder.drawn) {
-        EXPECT_EQ(d.zoom, 312);  // the elements see the printer's zoom ...
+        EXPECT_EQ(d.zoom, 312);  // the elements are drawn at the printer's zoom ...
         EXPECT_TRUE(d.printing);
     }
-    // ... and afterwards their own window and face again.
+    // ... and the document keeps its face and its elements as they were.
     EXPECT_EQ(doc->currentPage, 2);
+    std::size_t i = 0;
     for (const Element& e : doc->elements) {
-        EXPECT_EQ(e.owner, &view);
+        EXPECT_EQ(e.corners[0], corners[i++]);
     }
 }
 

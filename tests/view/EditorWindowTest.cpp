@@ -46,7 +46,6 @@ protected:
     Element& AddBox(bool selected, int page = 0) {
         ElementPtr e = CreateBlankElement();
         e->kind = ElementKind::Box;
-        e->owner = &editor();
         e->page = std::uint8_t(page);
         e->corners = {DocPoint{40, 40}, DocPoint{400, 40}, DocPoint{400, 400}, DocPoint{40, 400}};
         e->selected = selected ? 1 : 0;

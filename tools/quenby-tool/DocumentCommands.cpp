@@ -7,7 +7,6 @@
 #include "document/Document.h"
 #include "document/DocumentController.h"
 #include "document/DocumentHost.h"
-#include "document/ElementOwner.h"
 #include "platform/FileDialogs.h"
 
 #include <QJsonDocument>
@@ -18,17 +17,14 @@
 namespace quenby::tool {
 namespace {
 
-// A document with the program's loader around it, messages to standard error.
+// A document read by the program's loader, messages to standard error.
 struct LoadedDocument {
     Document doc;
-    FixedOwner owner;
-    DocumentHost host;
     ConsoleMessages messages;
-    NoFileDialogs dialogs;
-    DocumentController files{doc, &owner, host, messages, dialogs};
 
-    LoadedDocument() { doc.pageColour = kWhite; }
-    bool Load(const QString& path) { return files.LoadDocument(path, /*quiet=*/true); }
+    bool Load(const QString& path) {
+        return DocumentController::LoadWithoutWindow(path, doc, messages);
+    }
 };
 
 }  // namespace
@@ -55,7 +51,10 @@ int RunResave(const QStringList& args) {
     if (!loaded->Load(args[0])) {
         return 1;
     }
-    return loaded->files.SaveDocument(args[1]) ? 0 : 1;
+    DocumentHost nobody;
+    NoFileDialogs noDialogs;
+    DocumentController files(loaded->doc, nobody, loaded->messages, noDialogs);
+    return files.SaveDocument(args[1]) ? 0 : 1;
 }
 
 }  // namespace quenby::tool

@@ -4,9 +4,6 @@
 
 #include "document/Document.h"
 #include "document/DocumentController.h"
-#include "document/DocumentHost.h"
-#include "document/ElementOwner.h"
-#include "platform/FileDialogs.h"
 #include "print/PdfExport.h"
 
 #include <memory>
@@ -16,17 +13,6 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: quenby-tool print IN.wxd --out OUT.pdf [--dpi D] [--printer-dpi P]";
-
-struct PrintedDocument {
-    Document doc;
-    FixedOwner owner;
-    DocumentHost host;
-    ConsoleMessages messages;
-    NoFileDialogs dialogs;
-    DocumentController files{doc, &owner, host, messages, dialogs};
-
-    PrintedDocument() { doc.pageColour = kWhite; }
-};
 
 // A positive whole number of dots per inch, at most 4800.
 bool ReadDpi(const QString& text, int& dpi) {
@@ -68,13 +54,12 @@ int RunPrint(const QStringList& args) {
     if (in.isEmpty() || out.isEmpty()) {
         return Fail(QString::fromLatin1(kUsage));
     }
-    auto printed = std::make_unique<PrintedDocument>();
-    if (!printed->files.LoadDocument(in, /*quiet=*/true)) {
+    ConsoleMessages messages;
+    auto doc = std::make_unique<Document>();
+    if (!DocumentController::LoadWithoutWindow(in, *doc, messages)) {
         return 1;
     }
-    return PrintDocumentToPdf(printed->doc, out, printerDpi, screenDpi / 25.4, printed->messages)
-               ? 0
-               : 1;
+    return PrintDocumentToPdf(*doc, out, printerDpi, screenDpi / 25.4, messages) ? 0 : 1;
 }
 
 }  // namespace quenby::tool

@@ -5,11 +5,9 @@
 
 #include "document/Document.h"
 #include "document/DocumentController.h"
-#include "document/DocumentHost.h"
 #include "document/ElementOwner.h"
 #include "document/PageDrawing.h"
 #include "platform/DeviceContext.h"
-#include "platform/FileDialogs.h"
 #include "print/PaperLayout.h"
 
 #include <QImage>
@@ -91,18 +89,6 @@ std::optional<RenderOptions> ParseOptions(const QStringList& args) {
     return o;
 }
 
-// A document with the program's loader around it, converting at the chosen zoom.
-struct RenderedDocument {
-    Document doc;
-    FixedOwner owner;
-    DocumentHost host;
-    ConsoleMessages messages;
-    NoFileDialogs dialogs;
-    DocumentController files{doc, &owner, host, messages, dialogs};
-
-    explicit RenderedDocument(int zoom) : owner(zoom) { doc.pageColour = kWhite; }
-};
-
 }  // namespace
 
 int RunRender(const QStringList& args) {
@@ -110,11 +96,12 @@ int RunRender(const QStringList& args) {
     if (!o) {
         return 1;
     }
-    auto loaded = std::make_unique<RenderedDocument>(o->zoom);
-    if (!loaded->files.LoadDocument(o->in, /*quiet=*/true)) {
+    ConsoleMessages messages;
+    auto loaded = std::make_unique<Document>();
+    if (!DocumentController::LoadWithoutWindow(o->in, *loaded, messages)) {
         return 1;
     }
-    Document& doc = loaded->doc;
+    const Document& doc = *loaded;
     if (doc.isCard != kCard && o->face != 0) {
         return Fail(QStringLiteral("render: a page set has only face 0"));
     }
@@ -132,11 +119,10 @@ int RunRender(const QStringList& args) {
         return Fail(QStringLiteral("render: not enough memory for the picture"));
     }
     image.fill(ToQColor(doc.pageColour));
-    doc.currentPage = std::uint8_t(o->face);
     {
         QPainter painter(&image);
         DeviceContext dc(painter);
-        DrawPage(doc, dc, false, 0, 0);
+        DrawPage(doc, o->face, dc, FixedOwner(o->zoom), false, 0, 0);
     }
     QSaveFile file(o->out);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
