@@ -5,9 +5,9 @@
 #include "BusyFace.h"
 
 #include "platform/MessageBoxes.h"
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/PdfExport.h"
-#include "print/PreviewFrame.h"
+#include "print/dialogs/PreviewFrame.h"
 #include "print/SheetPainter.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/CommandMap.h"
 
-#include "app/CommandIds.h"
-#include "platform/ResourceStrings.h"
+#include "platform/CommandIds.h"
+#include "platform/MenuResource.h"
 
 #include <QAction>
 #include <QTimer>
@@ -9,62 +9,6 @@
 namespace quenby {
 
 namespace {
-
-struct MenuItem {
-    int id;
-    const char* text;
-};
-
-// Menu 100, as its items read.
-constexpr MenuItem kMenuTexts[] = {
-    {cmd::kNew, "Nuevo"},
-    {cmd::kOpen, "Abrir..."},
-    {cmd::kOpenTemplate, "Abrir una plantilla..."},
-    {cmd::kSave, "Guardar"},
-    {cmd::kSaveAs, "Guardar como..."},
-    {cmd::kPrint, "Imprimir..."},
-    {cmd::kPrintPreview, "Imprimir vista preliminar..."},
-    {cmd::kPrintSetup, "Configuración de impresión..."},
-    {cmd::kExit, "Salir\tAlt+F4"},
-    {cmd::kUndo, "Deshacer\tCtrl+Z"},
-    {cmd::kCut, "Cortar\tCtrl+X"},
-    {cmd::kCopy, "Copiar\tCtrl+C"},
-    {cmd::kPaste, "Pegar\tCtrl+V"},
-    {cmd::kDuplicate, "Duplicar\tCtrl+D"},
-    {cmd::kSelectAll, "Seleccionar todo\tCtrl+A"},
-    {cmd::kDelete, "Borrar\tDel"},
-    {cmd::kToFront, "A parte delantera"},
-    {cmd::kToBack, "A parte trasera"},
-    {cmd::kStepForward, "Desplazar hacia delante "},
-    {cmd::kStepBackward, "Desplazar hacia atrás "},
-    {cmd::kLineTool, "Línea"},
-    {cmd::kPictureTool, "Imagen"},
-    {cmd::kTextTool, "Texto"},
-    {cmd::kCircularTextTool, "Texto circular"},
-    {cmd::kBoxTool, "Rectángulo"},
-    {cmd::kEllipseTool, "Círculo"},
-    {cmd::kCalendarTool, "Calendario"},
-    {cmd::kPageColour, "Color de página..."},
-    {cmd::kPrintFoldLines, "Imprimir líneas de pliegue"},
-    {cmd::kFill, "Llenar..."},
-    {cmd::kOutline, "Añadir contorno... "},
-    {cmd::kTextColour, "Color de texto..."},
-    {cmd::kTextOutline, "Contorno de texto..."},
-    {cmd::kTextShadow, "Colocar sombra detrás de texto..."},
-    {cmd::kTextFont, "Fuente de texto..."},
-    {cmd::kEditText, "Edición de texto..."},
-    {cmd::kTurnText, "Giro de texto"},
-    {cmd::kShowMargins, "Mostrar márgenes de impresión"},
-    {cmd::kPicturesOnly, "Mostrar herramientas como imágenes solamente"},
-    {cmd::kPicturesAndText, " Mostrar herramientas como imágenes y texto"},
-    {cmd::kZoomPageWidth, "Ancho de página"},
-    {cmd::kZoomPageHeight, "Altura de página"},
-    {cmd::kZoomWholePage, "Página entera"},
-    {cmd::kHelp, "Índice..."},
-    {cmd::kProductSite, "Sitio web de Wexmoor Arts..."},
-    {cmd::kQuestionsPage, "Preguntas frecuentes en línea..."},
-    {cmd::kAbout, "Acerca de..."},
-};
 
 // Every command of the map, menu and toolbar ones alike.
 constexpr int kAllCommands[] = {
@@ -75,24 +19,6 @@ constexpr int kAllCommands[] = {
     5001,  1600,  1601,  1602,  1603,  8432,  11846, 11847, 2009};
 
 }  // namespace
-
-QString MenuText(int id) {
-    for (const MenuItem& item : kMenuTexts) {
-        if (item.id == id) {
-            return QString::fromUtf8(item.text);
-        }
-    }
-    return ToolTipHint(id);
-}
-
-QString StatusHint(int id) {
-    return ResourceString(id).section(u'\n', 0, 0);
-}
-
-QString ToolTipHint(int id) {
-    const QString hint = ResourceString(id);
-    return hint.contains(u'\n') ? hint.section(u'\n', 1) : hint;
-}
 
 CommandMap::CommandMap(QObject* parent) : QObject(parent) {
     for (int id : kAllCommands) {
@@ -112,6 +38,8 @@ QAction* CommandMap::Add(int id) {
     action->setStatusTip(StatusHint(id));
     action->setToolTip(ToolTipHint(id).isEmpty() ? action->text() : ToolTipHint(id));
     action->setData(id);
+    action->setShortcuts(AcceleratorKeys(id));
+    action->setShortcutContext(Qt::WindowShortcut);
     entries_[id].action = action;
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
     return action;

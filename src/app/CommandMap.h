@@ -50,12 +50,4 @@ private:
     QTimer* idle_ = nullptr;
 };
 
-// The text of menu item `id` in menu 100 ("Nuevo", "Deshacer\tCtrl+Z", ...); for
-// commands that are only on a toolbar, the short name of their hint.
-QString MenuText(int id);
-// The first line of a command's hint string (for the status bar) and the second
-// (the tool tip; the whole string when it has one line).
-QString StatusHint(int id);
-QString ToolTipHint(int id);
-
 }  // namespace quenby

@@ -1,6 +1,6 @@
 #include "app/CommandState.h"
 
-#include "app/CommandIds.h"
+#include "platform/CommandIds.h"
 
 namespace quenby {
 

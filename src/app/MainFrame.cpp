@@ -1,9 +1,10 @@
 #include "app/MainFrame.h"
 
-#include "app/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "app/CommandMap.h"
 #include "app/KeyboardLocks.h"
 #include "app/SettingsStore.h"
+#include "platform/MenuResource.h"
 #include "platform/ResourceImages.h"
 #include "platform/ResourceStrings.h"
 #include "print/PaperLayout.h"
@@ -32,45 +33,6 @@ constexpr std::array<int, 4> kComboIds{cmd::kZoomList, cmd::kPaperList, cmd::kAc
 constexpr std::array<int, 4> kComboWidths{100, 100, 120, 120};
 constexpr std::array<int, 4> kPaneIds{2000, 2001, 2002, 2003};
 constexpr std::array<int, 4> kPaneChars{20, 6, 7, 7};
-
-struct MenuGroup {
-    const char* title;
-    std::vector<int> items;  // 0 = separator
-};
-
-const std::vector<MenuGroup>& MenuResource() {
-    static const std::vector<MenuGroup> kMenu{
-        {"&Fichero", {24331, 24332, 11845, 0, 24333, 24334, 0, 24337, 24340, 24338, 0, 24310}},
-        {"Editar", {1760, 0, 1761, 1762, 1763, 8074, 0, 1298, 1764}},
-        {"Organizar", {1807, 1808, 0, 11842, 11843}},
-        {"Insertar", {1806, 1801, 1800, 1814, 1802, 1803, 1813}},
-        {"Formato", {1297, 11844, 0, 8072, 8073, 0, 8077, 8078, 8083, 8070, 8071, 8084}},
-        {"Ver", {1724, 1208, 1207, 0, 4000, 4001, 4002}},
-        {"Ayuda", {8432, 0, 11846, 11847, 0, 2009}},
-    };
-    return kMenu;
-}
-
-struct Accelerator {
-    int command;
-    QKeySequence key;
-};
-
-// Accelerator table 100.
-std::vector<Accelerator> AcceleratorTable() {
-    return {
-        {cmd::kCut, QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {cmd::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {cmd::kPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
-        {cmd::kSelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {cmd::kUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {cmd::kDuplicate, QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {cmd::kHelp, QKeySequence(Qt::Key_F1)},
-        {cmd::kDelete, QKeySequence(Qt::Key_Delete)},
-        {cmd::kDelete, QKeySequence(Qt::Key_Backspace)},
-        {cmd::kExit, QKeySequence(Qt::ALT | Qt::Key_F4)},
-    };
-}
 
 Qt::ToolBarArea AreaOf(DockLocation location) {
     switch (location) {
@@ -135,25 +97,25 @@ MainFrame::MainFrame(CommandMap& commands, const ToolbarOptions& options, QWidge
 MainFrame::~MainFrame() = default;
 
 void MainFrame::BuildMenus() {
-    for (const MenuGroup& group : MenuResource()) {
+    for (const MenuGroup& group : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(group.title));
-        for (int id : group.items) {
-            if (id == 0) {
+        for (const MenuItem& item : group.items) {
+            if (item.command == cmd::kSeparator) {
                 menu->addSeparator();
-            } else {
-                menu->addAction(commands_.Action(id));
+            } else if (QAction* action = commands_.Action(item.command)) {
+                menu->addAction(action);
             }
         }
         // The enablers run whenever a menu opens.
         connect(menu, &QMenu::aboutToShow, &commands_, &CommandMap::Refresh);
     }
-    for (const Accelerator& a : AcceleratorTable()) {
-        QAction* action = commands_.Action(a.command);
-        QList<QKeySequence> keys = action->shortcuts();
-        keys.append(a.key);
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);  // keys work while the frame is active, menu open or not
+    // The keys work while the frame is active, whether a menu or a toolbar shows the
+    // command or not.
+    for (int id : commands_.Ids()) {
+        QAction* action = commands_.Action(id);
+        if (!action->shortcuts().isEmpty()) {
+            addAction(action);
+        }
     }
 }
 

@@ -1,6 +1,6 @@
 #include "app/ToolbarSettings.h"
 
-#include "app/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "app/SettingsStore.h"
 
 #include <algorithm>

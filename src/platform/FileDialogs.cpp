@@ -1,6 +1,5 @@
 #include "platform/FileDialogs.h"
 
-#include <QFileDialog>
 
 namespace quenby {
 
@@ -26,31 +25,6 @@ QStringList QtNameFilters(const QString& barFilter) {
         filters.append(QStringLiteral("%1 (%2)").arg(text, patterns.join(u' ')));
     }
     return filters;
-}
-
-namespace {
-
-std::optional<QString> Run(QWidget* owner, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(owner, request.title, request.initialFolder);
-    dialog.setNameFilters(QtNameFilters(request.filter));
-    dialog.setDefaultSuffix(request.defaultExtension.toLower());
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-}  // namespace
-
-std::optional<QString> WidgetFileDialogs::ChooseFileToOpen(const FileDialogRequest& request) {
-    return Run(owner_, request, false);
-}
-
-std::optional<QString> WidgetFileDialogs::ChooseFileToSave(const FileDialogRequest& request) {
-    return Run(owner_, request, true);
 }
 
 }  // namespace quenby

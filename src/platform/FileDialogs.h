@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
-
-class QWidget;
 
 namespace quenby {
 
@@ -36,16 +35,5 @@ public:
 
 // The bar-separated filter as a list of Qt name filters, "Text (*.a *.A)".
 QStringList QtNameFilters(const QString& barFilter);
-
-class WidgetFileDialogs final : public FileDialogs {
-public:
-    explicit WidgetFileDialogs(QWidget* owner) : owner_(owner) {}
-
-    std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) override;
-    std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) override;
-
-private:
-    QWidget* owner_;
-};
 
 }  // namespace quenby

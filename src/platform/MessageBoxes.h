@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace quenby {
 
 enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
@@ -37,18 +35,6 @@ public:
                        bool) override {
         return SafestAnswer(buttons);
     }
-};
-
-// Real message boxes, owned by `owner` (may be null).
-class WidgetMessageBoxes final : public MessageBoxes {
-public:
-    explicit WidgetMessageBoxes(QWidget* owner) : owner_(owner) {}
-
-    MessageAnswer Show(const QString& text, const QString& caption, MessageButtons buttons,
-                       MessageIcon icon, bool owned) override;
-
-private:
-    QWidget* owner_;
 };
 
 }  // namespace quenby

@@ -1,6 +1,7 @@
 #include "print/PaperLayout.h"
 
 #include "document/Document.h"
+#include "platform/PrinterSettings.h"
 #include "platform/ResourceStrings.h"
 
 #include <cmath>
@@ -74,6 +75,16 @@ QString PaperPaneText(int paperIndex) {
     const PaperRow row = PaperTable::Row(paperIndex);
     return QString::asprintf("%s = %.1fmm x %.1fmm", ResourceString(8023).toUtf8().constData(),
                              row.widthMm, row.heightMm);
+}
+
+void ApplyDocumentLayout(DeviceMode& mode, const Document& doc) {
+    mode.SetDocumentOrientation(doc.orientation);
+    const PaperRow row = PaperTable::Row(doc.paperSize);
+    if (doc.paperSize == kCustomPaper) {
+        mode.SetPaper(row.printerPaperCode, row.widthMm, row.heightMm);
+    } else {
+        mode.SetPaper(row.printerPaperCode);
+    }
 }
 
 QSizeF SheetSizeMm(const Document& doc) {

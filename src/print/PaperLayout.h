@@ -9,6 +9,7 @@
 namespace quenby {
 
 struct Document;
+struct DeviceMode;
 
 // One row of the paper list: its text, its portrait size in millimetres and the
 // paper number the printer's settings record takes for it.
@@ -42,6 +43,10 @@ public:
 // The status bar's paper pane: "Tamaño de papel = 210.0mm x 297.0mm" for A4, with the
 // row's portrait size.
 QString PaperPaneText(int paperIndex);
+
+// Writes the document's orientation (+ 1) and its paper's code (and, for the custom
+// paper, its size) into a printer's device-mode record.
+void ApplyDocumentLayout(DeviceMode& mode, const Document& doc);
 
 // Sheet width and height in millimetres for the document's paper and orientation.
 QSizeF SheetSizeMm(const Document& doc);

@@ -2,10 +2,9 @@
 
 #include "document/Document.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PrinterObject.h"
+#include "platform/PrinterSettings.h"
 #include "print/PaperLayout.h"
-#include "print/PrintCommands.h"
-#include "print/PrintLoop.h"
+#include "print/PrintFailure.h"
 #include "print/SheetLayout.h"
 #include "print/StudioPrintout.h"
 
@@ -13,36 +12,40 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryFile>
 
 namespace quenby {
 
 namespace {
 
-bool PrintSheets(Document& doc, const QString& path, int printerDpi, double screenPixelsPerMm,
-                 MessageBoxes& messages) {
-    PrinterObject printer;
-    printer.SetPdfOutputFile(path);
-    ApplyLayoutToPrinter(printer, doc);
-    printer.Settings().deviceMode.printQuality = printerDpi > 0 ? printerDpi : 300;
+// The PDF-file printer as the print dialog's "Fichero PDF" writes: the document's
+// paper and orientation, no unprintable edge, `printerDpi` dots per inch. A PDF
+// writer of Qt Gui does it, so that batch printing needs no widgets.
+bool PrintSheets(const Document& doc, const QString& path, int printerDpi,
+                 double screenPixelsPerMm, MessageBoxes& messages) {
+    PrinterSettings settings;
+    ApplyDocumentLayout(settings.deviceMode, doc);
+    const int dpi = printerDpi > 0 ? printerDpi : 300;
 
     const QString title = NextJobTitle();
-    std::unique_ptr<QPrinter> device = printer.CreateDevice();
-    device->setDocName(title);
-    const PrinterCaps caps = PrinterObject::CapsOf(*device);
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setResolution(dpi);
+    writer.setPageLayout(settings.deviceMode.PageLayout());
+    const PrinterCaps caps = PrinterCaps::Of(writer.pageLayout(), writer.resolution());
 
     QPainter painter;
-    if (!painter.begin(device.get())) {
+    if (!painter.begin(&writer)) {
         messages.Show(PrintFailureText(title, PrintFailure::General), PrintFailureCaption());
         return false;
     }
     bool firstPage = true;
     auto printSide = [&](bool secondSide) {
         StudioPrintout printout(title, doc, screenPixelsPerMm, secondSide);
-        printout.GetDialogInfo(printer);
-        for (int page = 1; page <= printer.Settings().maxPage; ++page) {
-            if (!firstPage && !device->newPage()) {
+        printout.GetDialogInfo(settings);
+        for (int page = 1; page <= settings.maxPage; ++page) {
+            if (!firstPage && !writer.newPage()) {
                 return false;
             }
             firstPage = false;
@@ -56,8 +59,8 @@ bool PrintSheets(Document& doc, const QString& path, int printerDpi, double scre
     if (ok && IsHalfFoldCard(doc)) {
         ok = printSide(true);
     }
-    painter.end();
-    if (!ok || device->printerState() == QPrinter::Error) {
+    ok = painter.end() && ok;
+    if (!ok) {
         messages.Show(PrintFailureText(title, PrintFailure::General), PrintFailureCaption());
         return false;
     }
@@ -66,7 +69,7 @@ bool PrintSheets(Document& doc, const QString& path, int printerDpi, double scre
 
 }  // namespace
 
-bool PrintDocumentToPdf(Document& doc, const QString& path, int printerDpi,
+bool PrintDocumentToPdf(const Document& doc, const QString& path, int printerDpi,
                         double screenPixelsPerMm, MessageBoxes& messages) {
     // The sheets go to a file beside the target, which replaces it only when
     // complete, so a failed print never leaves half a file.

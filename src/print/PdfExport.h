@@ -12,7 +12,7 @@ class MessageBoxes;
 // side, then its second side; every page of a page set), on the document's paper
 // and orientation, at `printerDpi` dots per inch. Failures are reported through
 // `messages`; true when the file was written.
-bool PrintDocumentToPdf(Document& doc, const QString& path, int printerDpi,
+bool PrintDocumentToPdf(const Document& doc, const QString& path, int printerDpi,
                         double screenPixelsPerMm, MessageBoxes& messages);
 
 }  // namespace quenby

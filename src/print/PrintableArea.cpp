@@ -1,7 +1,6 @@
 #include "print/PrintableArea.h"
 
-#include "document/Document.h"
-#include "platform/PrinterObject.h"
+#include "platform/PrinterSettings.h"
 
 #include <cmath>
 #include <utility>
@@ -40,13 +39,6 @@ QRect PrintableAreaDocUnits(const PrinterCaps& caps, int orientation, double pix
         std::swap(right, bottom);
     }
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
-}
-
-QRect PrintableAreaDocUnits(const PrinterObject& printer, const Document& doc, double pixelsPerMm) {
-    if (IsPrintSetupOpen()) {
-        return {};
-    }
-    return PrintableAreaDocUnits(printer.CapsFor(1), doc.orientation, pixelsPerMm);
 }
 
 }  // namespace quenby

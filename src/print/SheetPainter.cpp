@@ -4,7 +4,7 @@
 #include "document/ElementOwner.h"
 #include "document/PageDrawing.h"
 #include "platform/DeviceContext.h"
-#include "platform/PrinterObject.h"
+#include "platform/PrinterSettings.h"
 
 #include <QPainter>
 #include <QPen>

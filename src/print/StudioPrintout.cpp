@@ -1,7 +1,7 @@
 #include "print/StudioPrintout.h"
 
 #include "document/Document.h"
-#include "platform/PrinterObject.h"
+#include "platform/PrinterSettings.h"
 #include "print/SheetLayout.h"
 #include "print/SheetPainter.h"
 
@@ -16,17 +16,16 @@ QString NextJobTitle() {
     return QString::asprintf("Wexmoor Arts %02d", jobCounter++);
 }
 
-StudioPrintout::StudioPrintout(QString title, Document& doc, double screenPixelsPerMm,
+StudioPrintout::StudioPrintout(QString title, const Document& doc, double screenPixelsPerMm,
                                bool secondSide)
     : title_(std::move(title)),
       doc_(doc),
       screenPixelsPerMm_(screenPixelsPerMm),
       secondSide_(secondSide) {}
 
-PrintDialogInfo StudioPrintout::GetDialogInfo(PrinterObject& printer) const {
+PrintDialogInfo StudioPrintout::GetDialogInfo(PrinterSettings& settings) const {
     const int count = PrintPageCount(doc_);
-    printer.ApplyOrientation(doc_.orientation);
-    PrinterSettings& settings = printer.Settings();
+    settings.deviceMode.SetDocumentOrientation(doc_.orientation);
     settings.minPage = 1;
     settings.maxPage = count;
     settings.fromPage = 1;

@@ -7,7 +7,6 @@ class QPainter;
 namespace quenby {
 
 struct Document;
-class PrinterObject;
 struct PrinterCaps;
 struct PrinterSettings;
 
@@ -23,13 +22,15 @@ struct PrintDialogInfo {
 // prints, and the page operations the printing loop calls.
 class StudioPrintout {
 public:
-    StudioPrintout(QString title, Document& doc, double screenPixelsPerMm, bool secondSide = false);
+    StudioPrintout(QString title, const Document& doc, double screenPixelsPerMm,
+                   bool secondSide = false);
 
     const QString& Title() const { return title_; }
     bool IsSecondSide() const { return secondSide_; }
 
-    // Pages 1 to the page count; also written into the settings' page range.
-    PrintDialogInfo GetDialogInfo(PrinterObject& printer) const;
+    // Pages 1 to the page count; also written into the settings' page range, with
+    // the document's orientation.
+    PrintDialogInfo GetDialogInfo(PrinterSettings& settings) const;
     // Between the settings' lowest and highest page, both included.
     bool HasPage(const PrinterSettings& settings, int page) const;
     // Draws page `page` on a printer whose painter starts at the printable area.
@@ -37,7 +38,7 @@ public:
 
 private:
     QString title_;
-    Document& doc_;
+    const Document& doc_;
     double screenPixelsPerMm_;
     bool secondSide_;
 };

@@ -1,9 +1,11 @@
 #include "view/EditorWindow.h"
 
-#include "platform/PrinterObject.h"
 #include "platform/ResourceStrings.h"
+#include "platform/widgets/PrinterObject.h"
+#include "platform/widgets/WidgetFileDialogs.h"
+#include "platform/widgets/WidgetMessageBoxes.h"
 #include "print/PaperLayout.h"
-#include "print/PrintableArea.h"
+#include "print/dialogs/PrintCommands.h"
 #include "view/HorizontalRuler.h"
 #include "view/Ruler.h"
 #include "view/VerticalRuler.h"

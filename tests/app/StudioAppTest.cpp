@@ -1,4 +1,4 @@
-#include "app/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "app/CommandMap.h"
 #include "app/MainFrame.h"
 #include "app/StartScreen.h"

@@ -2,8 +2,8 @@
 // cups_setup.sh adds, whose files are checked when they arrive.
 #include "PrintTestSupport.h"
 
-#include "platform/PrinterObject.h"
-#include "print/PrintCommands.h"
+#include "platform/widgets/PrinterObject.h"
+#include "print/dialogs/PrintCommands.h"
 #include "support/Fakes.h"
 
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
 // The card-type, page-set format and custom paper dialogs, driven as a user would.
 #include "platform/ResourceStrings.h"
-#include "print/CardTypeDialog.h"
-#include "print/CustomPaperDialog.h"
-#include "print/PageSetFormatDialog.h"
+#include "print/dialogs/CardTypeDialog.h"
+#include "print/dialogs/CustomPaperDialog.h"
+#include "print/dialogs/PageSetFormatDialog.h"
 #include "print/PaperLayout.h"
 #include "support/Fakes.h"
 

@@ -2,8 +2,8 @@
 // closing with the keys, and what each sheet shows.
 #include "PrintTestSupport.h"
 
-#include "platform/PrinterObject.h"
-#include "print/PreviewFrame.h"
+#include "platform/widgets/PrinterObject.h"
+#include "print/dialogs/PreviewFrame.h"
 
 #include <QAction>
 #include <QImage>

@@ -2,11 +2,11 @@
 // range, the reinsertion prompt and the second job, cancelling, and set-up.
 #include "PrintTestSupport.h"
 
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "platform/ResourceStrings.h"
-#include "print/PrintCommands.h"
-#include "print/PrintLoop.h"
-#include "print/PrintProgressDialog.h"
+#include "print/dialogs/PrintCommands.h"
+#include "print/dialogs/PrintLoop.h"
+#include "print/dialogs/PrintProgressDialog.h"
 #include "support/Fakes.h"
 
 #include <QApplication>

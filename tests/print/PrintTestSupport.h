@@ -3,7 +3,7 @@
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/ElementOperations.h"
-#include "print/PrintLoop.h"
+#include "print/dialogs/PrintLoop.h"
 #include "print/StudioPrintout.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "document/ElementOwner.h"
 #include "platform/DeviceContext.h"
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/SheetPainter.h"
 
 #include <QImage>

@@ -2,12 +2,13 @@
 // tiling of page sets, fold lines and the printable-area outline.
 #include "PrintTestSupport.h"
 
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
-#include "print/PreviewFrame.h"
 #include "print/PrintableArea.h"
 #include "print/SheetLayout.h"
 #include "print/SheetPainter.h"
+#include "print/dialogs/PreviewFrame.h"
+#include "print/dialogs/PrintCommands.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "ViewTestSupport.h"
 #include "clipboard/ClipboardAndUndo.h"
 #include "document/ElementOperations.h"
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
 #include "view/ViewGeometry.h"
 

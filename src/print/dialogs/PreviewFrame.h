@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 
 #include <QMainWindow>
 #include <QRect>

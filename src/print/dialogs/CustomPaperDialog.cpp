@@ -1,4 +1,4 @@
-#include "print/CustomPaperDialog.h"
+#include "print/dialogs/CustomPaperDialog.h"
 
 #include "platform/MessageBoxes.h"
 #include "print/PaperLayout.h"

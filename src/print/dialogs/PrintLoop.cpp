@@ -1,8 +1,8 @@
-#include "print/PrintLoop.h"
+#include "print/dialogs/PrintLoop.h"
 
 #include "platform/MessageBoxes.h"
-#include "platform/PrinterObject.h"
-#include "print/PrintProgressDialog.h"
+#include "platform/widgets/PrinterObject.h"
+#include "print/dialogs/PrintProgressDialog.h"
 #include "print/StudioPrintout.h"
 
 #include <QApplication>
@@ -17,21 +17,6 @@
 
 namespace quenby {
 namespace {
-
-QString ReasonText(PrintFailure failure) {
-    switch (failure) {
-        case PrintFailure::OutOfMemory:
-            return QStringLiteral("Memoria agotada");
-        case PrintFailure::OutOfDisk:
-            return QStringLiteral("Espacio de disco agotado");
-        case PrintFailure::Cancelled:
-            return QStringLiteral("Impresión cancelada");
-        case PrintFailure::SpoolerAborted:
-            return QStringLiteral("Impresión abortada en el administrador de impresión");
-        default:
-            return QStringLiteral("Error encontrado durante la impresión");
-    }
-}
 
 // A PDF file that cannot be written is most often a full disk; anything else the
 // device does not explain.
@@ -53,14 +38,6 @@ PrintFailure Report(PrintFailure failure, const QString& title, MessageBoxes& me
 
 }  // namespace
 
-QString PrintFailureText(const QString& title, PrintFailure failure) {
-    return QStringLiteral("'%1' no impreso. %2.").arg(title, ReasonText(failure));
-}
-
-QString PrintFailureCaption() {
-    return QStringLiteral("Error de impresión");
-}
-
 bool WidgetPrintDialogs::Run(QPrinter& device, bool setupMode, const PrintDialogInfo& pages) {
     QPrintDialog dialog(&device, parent_);
     if (setupMode) {
@@ -77,7 +54,7 @@ bool WidgetPrintDialogs::Run(QPrinter& device, bool setupMode, const PrintDialog
 
 PrintFailure RunPrintout(PrinterObject& printer, StudioPrintout& printout, PrintDialogs& dialogs,
                          MessageBoxes& messages, const PrintLoopOptions& options) {
-    const PrintDialogInfo pages = printout.GetDialogInfo(printer);
+    const PrintDialogInfo pages = printout.GetDialogInfo(printer.Settings());
     std::unique_ptr<QPrinter> device = printer.CreateDevice();
     device->setDocName(printout.Title());
     device->setPrintRange(QPrinter::AllPages);

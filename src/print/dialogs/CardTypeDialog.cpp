@@ -1,4 +1,4 @@
-#include "print/CardTypeDialog.h"
+#include "print/dialogs/CardTypeDialog.h"
 
 #include "document/Document.h"
 #include "platform/ResourceImages.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <functional>
 
 class QWidget;
@@ -31,6 +33,11 @@ struct PrintContext {
 // paper, its size) into the printer's device-mode record: after the paper choice, the
 // orientation commands 5000/5001 and loading a document.
 void ApplyLayoutToPrinter(PrinterObject& printer, const Document& doc);
+
+// The printer's printable area in document units for the page view's outline of the
+// print margins, from the current printer settings in portrait terms (x and y
+// exchanged for a landscape document). Empty while the print set-up dialog is open.
+QRect PrintableAreaDocUnits(const PrinterObject& printer, const Document& doc, double pixelsPerMm);
 
 // Command 24338: the print dialog in set-up mode. The document's orientation wins
 // over one chosen in the dialog. Always enabled.

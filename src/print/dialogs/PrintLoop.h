@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/PrintFailure.h"
+
 #include <QString>
 
 class QPrinter;
@@ -36,21 +38,6 @@ class AcceptingPrintDialogs final : public PrintDialogs {
 public:
     bool Run(QPrinter&, bool, const PrintDialogInfo&) override { return true; }
 };
-
-// Why a job was not printed.
-enum class PrintFailure {
-    None,
-    NotStarted,      // the print dialog was cancelled: nothing to report
-    OutOfMemory,     // "Memoria agotada"
-    OutOfDisk,       // "Espacio de disco agotado"
-    Cancelled,       // "Impresión cancelada"
-    SpoolerAborted,  // "Impresión abortada en el administrador de impresión"
-    General,         // "Error encontrado durante la impresión"
-};
-
-// "'%s' no impreso. %s." with the job title and the reason.
-QString PrintFailureText(const QString& title, PrintFailure failure);
-QString PrintFailureCaption();  // "Error de impresión"
 
 struct PrintLoopOptions {
     bool prompt = true;        // show the print dialog first

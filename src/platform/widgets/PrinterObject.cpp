@@ -1,4 +1,4 @@
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -7,41 +7,10 @@
 #include <QPrinterInfo>
 
 namespace quenby {
-namespace {
-
-// The standard paper numbers the paper table uses, as page sizes.
-QPageSize PageSizeForCode(int code) {
-    switch (code) {
-        case 1:
-            return QPageSize(QPageSize::Letter);
-        case 8:
-            return QPageSize(QPageSize::A3);
-        case 11:
-            return QPageSize(QPageSize::A5);
-        case 27:
-            return QPageSize(QPageSize::EnvelopeDL);
-        case 31:
-            return QPageSize(QPageSize::EnvelopeC6);
-        default:
-            return QPageSize(QPageSize::A4);
-    }
-}
-
-}  // namespace
 
 PrinterObject::PrinterObject() {
     const QString name = QPrinterInfo::defaultPrinterName();
     SelectPrinter(name.isEmpty() ? PdfFilePrinterName() : name);
-}
-
-void PrinterObject::ApplyOrientation(int documentOrientation) {
-    settings_.deviceMode.orientation = std::int16_t(documentOrientation == 1 ? 2 : 1);
-}
-
-void PrinterObject::ApplyPaper(int paperCode, double customWidthMm, double customHeightMm) {
-    settings_.deviceMode.paperSize = std::int16_t(paperCode);
-    settings_.deviceMode.paperWidthMm = customWidthMm > 0 ? customWidthMm : 0;
-    settings_.deviceMode.paperHeightMm = customHeightMm > 0 ? customHeightMm : 0;
 }
 
 QString PrinterObject::PdfFilePrinterName() {
@@ -98,15 +67,9 @@ std::unique_ptr<QPrinter> PrinterObject::CreateDevice() const {
 }
 
 void PrinterObject::ApplyModeTo(QPrinter& device) const {
-    const DeviceMode& mode = settings_.deviceMode;
-    if (mode.paperWidthMm > 0 && mode.paperHeightMm > 0) {
-        device.setPageSize(QPageSize(QSizeF(mode.paperWidthMm, mode.paperHeightMm),
-                                     QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-    } else {
-        device.setPageSize(PageSizeForCode(mode.paperSize));
-    }
-    device.setPageOrientation(mode.orientation == 2 ? QPageLayout::Landscape
-                                                    : QPageLayout::Portrait);
+    const QPageLayout layout = settings_.deviceMode.PageLayout();
+    device.setPageSize(layout.pageSize());
+    device.setPageOrientation(layout.orientation());
     if (device.outputFormat() == QPrinter::PdfFormat) {
         // A file has no unprintable edge.
         device.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -130,23 +93,7 @@ void PrinterObject::ReadBack(const QPrinter& device) {
 }
 
 PrinterCaps PrinterObject::CapsOf(const QPrinter& device) {
-    PrinterCaps caps;
-    const int dpi = device.resolution();
-    if (dpi <= 0) {
-        return caps;
-    }
-    const QPageLayout layout = device.pageLayout();
-    const QRect full = layout.fullRectPixels(dpi);
-    const QRect paint = layout.paintRectPixels(dpi);
-    caps.dpiX = dpi;
-    caps.dpiY = dpi;
-    caps.physicalWidth = full.width();
-    caps.physicalHeight = full.height();
-    caps.printableWidth = paint.width();
-    caps.printableHeight = paint.height();
-    caps.offsetX = paint.left() - full.left();
-    caps.offsetY = paint.top() - full.top();
-    return caps;
+    return PrinterCaps::Of(device.pageLayout(), device.resolution());
 }
 
 PrinterCaps PrinterObject::CapsFor(int orientation) const {

@@ -1,61 +1,16 @@
 #pragma once
 
+#include "platform/PrinterSettings.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QPrinter;
 
 namespace quenby {
-
-// The part of the printer's device-mode record the program keeps: orientation and
-// paper number as the printer subsystem numbers them, and the print quality.
-struct DeviceMode {
-    std::int16_t orientation = 1;  // 1 portrait, 2 landscape
-    std::int16_t paperSize = 9;    // standard paper number; 9 is A4
-    // A size of the program's own (the custom paper); 0 × 0 takes the size of the
-    // paper number.
-    double paperWidthMm = 0;
-    double paperHeightMm = 0;
-    int printQuality = 0;  // dots per inch; 0 leaves the printer's own
-};
-
-inline constexpr std::uint32_t kPrintSetupFlag = 0x40;
-
-// The printer settings record shared by printing and preview.
-struct PrinterSettings {
-    std::uint32_t flags = 0;
-    int fromPage = -1;
-    int toPage = -1;
-    int minPage = -1;
-    int maxPage = -1;
-    int copies = 1;
-    QString driver;
-    QString device;
-    QString port;  // the output file for the PDF-file printer
-    DeviceMode deviceMode;
-};
-
-// What a printer reports of itself, in printer dots.
-struct PrinterCaps {
-    int dpiX = 0;
-    int dpiY = 0;
-    int printableWidth = 0;  // width and height of the printable area
-    int printableHeight = 0;
-    int physicalWidth = 0;  // the whole sheet
-    int physicalHeight = 0;
-    int offsetX = 0;  // where the printable area starts on the sheet
-    int offsetY = 0;
-
-    // A printer that reports no resolution or no size gets an empty page.
-    bool IsUsable() const {
-        return dpiX > 0 && dpiY > 0 && physicalWidth > 0 && physicalHeight > 0 &&
-               printableWidth > 0 && printableHeight > 0;
-    }
-};
 
 // The application's printer: the chosen printer and its settings, and the printer
 // devices built from them. The print system's queues (CUPS) are offered together
@@ -69,9 +24,13 @@ public:
     const PrinterSettings& Settings() const { return settings_; }
 
     // Device-mode orientation = document orientation + 1.
-    void ApplyOrientation(int documentOrientation);
+    void ApplyOrientation(int documentOrientation) {
+        settings_.deviceMode.SetDocumentOrientation(documentOrientation);
+    }
     // The paper code of the paper table's row; the custom row also carries its size.
-    void ApplyPaper(int paperCode, double customWidthMm = 0, double customHeightMm = 0);
+    void ApplyPaper(int paperCode, double customWidthMm = 0, double customHeightMm = 0) {
+        settings_.deviceMode.SetPaper(paperCode, customWidthMm, customHeightMm);
+    }
 
     static QString PdfFilePrinterName();
     // The print system's queues, then the PDF-file printer.

@@ -1,4 +1,4 @@
-#include "print/PreviewFrame.h"
+#include "print/dialogs/PreviewFrame.h"
 
 #include "document/Document.h"
 #include "platform/ResourceImages.h"

@@ -1,4 +1,4 @@
-#include "print/PageSetFormatDialog.h"
+#include "print/dialogs/PageSetFormatDialog.h"
 
 #include "print/PaperLayout.h"
 #include "print/SheetLayout.h"

@@ -1,12 +1,12 @@
-#include "print/PrintCommands.h"
+#include "print/dialogs/PrintCommands.h"
 
 #include "document/Document.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PrinterObject.h"
+#include "platform/widgets/PrinterObject.h"
 #include "platform/ResourceStrings.h"
 #include "print/PaperLayout.h"
-#include "print/PreviewFrame.h"
-#include "print/PrintLoop.h"
+#include "print/dialogs/PreviewFrame.h"
+#include "print/dialogs/PrintLoop.h"
 #include "print/PrintableArea.h"
 #include "print/SheetLayout.h"
 #include "print/StudioPrintout.h"
@@ -53,13 +53,14 @@ bool PrintOneJob(PrintContext& context, bool secondSide) {
 }  // namespace
 
 void ApplyLayoutToPrinter(PrinterObject& printer, const Document& doc) {
-    printer.ApplyOrientation(doc.orientation);
-    const PaperRow row = PaperTable::Row(doc.paperSize);
-    if (doc.paperSize == kCustomPaper) {
-        printer.ApplyPaper(row.printerPaperCode, row.widthMm, row.heightMm);
-    } else {
-        printer.ApplyPaper(row.printerPaperCode);
+    ApplyDocumentLayout(printer.Settings().deviceMode, doc);
+}
+
+QRect PrintableAreaDocUnits(const PrinterObject& printer, const Document& doc, double pixelsPerMm) {
+    if (IsPrintSetupOpen()) {
+        return {};
     }
+    return PrintableAreaDocUnits(printer.CapsFor(1), doc.orientation, pixelsPerMm);
 }
 
 void PrintSetup(PrintContext& context) {

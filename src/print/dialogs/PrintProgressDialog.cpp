@@ -1,4 +1,4 @@
-#include "print/PrintProgressDialog.h"
+#include "print/dialogs/PrintProgressDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
