@@ -1,13 +1,15 @@
 #include "app/MainFrame.h"
 
-#include "platform/CommandIds.h"
-#include "app/CommandMap.h"
 #include "app/KeyboardLocks.h"
 #include "app/SettingsStore.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandTable.h"
 #include "platform/MenuResource.h"
 #include "platform/ResourceImages.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 #include "print/PaperLayout.h"
+#include "view/ViewGeometry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -72,14 +74,13 @@ QDockWidget* MakeStripDock(QMainWindow* frame, QWidget* content, const QString& 
 
 }  // namespace
 
-MainFrame::MainFrame(CommandMap& commands, const ToolbarOptions& options, QWidget* parent)
+MainFrame::MainFrame(CommandTable& commands, const ToolbarOptions& options, QWidget* parent)
     : QMainWindow(parent), commands_(commands), options_(options) {
     setObjectName(QStringLiteral("WEXMOORARTSCLASS"));
     setWindowIcon(ResourceIcon(990));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     gadgetStore_ = new QWidget(this);
     gadgetStore_->hide();
-    BuildMenus();
     BuildComboBoxes();
     BuildToolbars();
     BuildStatusBar();
@@ -107,7 +108,7 @@ void MainFrame::BuildMenus() {
             }
         }
         // The enablers run whenever a menu opens.
-        connect(menu, &QMenu::aboutToShow, &commands_, &CommandMap::Refresh);
+        connect(menu, &QMenu::aboutToShow, &commands_, &CommandTable::Refresh);
     }
     // The keys work while the frame is active, whether a menu or a toolbar shows the
     // command or not.
@@ -304,8 +305,8 @@ void MainFrame::BuildStatusBar() {
         bar->addWidget(pane);
         panes_[i] = pane;
     }
-    panes_[0]->setText(QStringLiteral("%1 = 210.0mm x 297.0mm").arg(ResourceString(8023)));
-    panes_[1]->setText(QStringLiteral("%1 = 100%").arg(ResourceString(8036)));
+    panes_[0]->setText(PaperPaneText(1));  // A4
+    panes_[1]->setText(QStringLiteral("%1 = 100%").arg(ResourceString(str::kZoomLabel)));
     panes_[2]->setText(QStringLiteral("X="));
     panes_[3]->setText(QStringLiteral("Y="));
 
@@ -329,15 +330,12 @@ void MainFrame::UpdateLockIndicators() {
     numLock_->setText(locks.numLock ? QStringLiteral("NÚM") : QString());
 }
 
-void MainFrame::ShowPaperPane(double widthMm, double heightMm) {
-    panes_[0]->setText(QStringLiteral("%1 = %2mm x %3mm")
-                           .arg(ResourceString(8023))
-                           .arg(widthMm, 0, 'f', 1)
-                           .arg(heightMm, 0, 'f', 1));
+void MainFrame::ShowPaperPane(int paperIndex) {
+    panes_[0]->setText(PaperPaneText(paperIndex));
 }
 
 void MainFrame::ShowZoomPane(int percent) {
-    panes_[1]->setText(QStringLiteral("%1=%2%").arg(ResourceString(8036)).arg(percent));
+    panes_[1]->setText(view::ZoomPaneText(percent));
 }
 
 void MainFrame::ShowPointerPanes(int x, int y) {

@@ -15,7 +15,7 @@ class QToolBar;
 
 namespace quenby {
 
-class CommandMap;
+class CommandTable;
 class SettingsStore;
 
 // The program's only top-level window: menu 100, five dockable toolbars holding the
@@ -25,7 +25,8 @@ class MainFrame final : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainFrame(CommandMap& commands, const ToolbarOptions& options, QWidget* parent = nullptr);
+    // The menus come when every folder has registered its commands (BuildMenus).
+    MainFrame(CommandTable& commands, const ToolbarOptions& options, QWidget* parent = nullptr);
     ~MainFrame() override;
 
     // The close question: asked before the frame closes; false keeps it open.
@@ -41,11 +42,13 @@ public:
     // Gadgets not on any toolbar.
     std::vector<int> gadgetStoreContents() const;
 
+    // Menu 100 from the command table, and the keys of every command on the frame.
+    void BuildMenus();
     // Fills the four combo boxes with their rows and first selections.
     void FillComboBoxes();
 
     // Status panes.
-    void ShowPaperPane(double widthMm, double heightMm);
+    void ShowPaperPane(int paperIndex);
     void ShowZoomPane(int percent);
     void ShowPointerPanes(int x, int y);
     QString paneText(int id) const;
@@ -75,7 +78,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildMenus();
     void BuildToolbars();
     void BuildComboBoxes();
     void BuildStatusBar();
@@ -83,7 +85,7 @@ private:
     void ApplyButtonStyle(QToolBar* toolbar) const;
     void UpdateLockIndicators();
 
-    CommandMap& commands_;
+    CommandTable& commands_;
     ToolbarOptions options_;
     std::function<bool()> closeQuery_;
     std::array<QToolBar*, kToolbarCount> toolbars_{};

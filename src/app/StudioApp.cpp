@@ -2,8 +2,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/ArtworkSettings.h"
-#include "platform/CommandIds.h"
-#include "app/CommandMap.h"
 #include "app/DisplayCheck.h"
 #include "app/HelpLauncher.h"
 #include "app/MainFrame.h"
@@ -11,26 +9,31 @@
 #include "app/ToolbarSettings.h"
 #include "document/Document.h"
 #include "document/DocumentController.h"
+#include "editing/EditingSession.h"
 #include "graphics/ProductFonts.h"
 #include "platform/ColourRef.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 #include "platform/widgets/PrinterObject.h"
 #include "platform/widgets/WidgetFileDialogs.h"
 #include "platform/widgets/WidgetMessageBoxes.h"
+#include "print/PaperLayout.h"
 #include "print/dialogs/CardTypeDialog.h"
 #include "print/dialogs/CustomPaperDialog.h"
 #include "print/dialogs/PageSetFormatDialog.h"
-#include "print/PaperLayout.h"
 #include "print/dialogs/PrintCommands.h"
 #include "print/dialogs/PrintLoop.h"
+#include "properties/PropertyCommands.h"
 #include "view/EditorWindow.h"
 #include "view/HorizontalRuler.h"
 #include "view/VerticalRuler.h"
+#include "view/ViewCommands.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -50,10 +53,6 @@ namespace {
 const QUrl kProductSite(QStringLiteral("https://www.wexmoorarts.example/craftbox/"));
 const QUrl kQuestionsPage(QStringLiteral("https://www.wexmoorarts.example/craftbox/preguntas/"));
 
-bool IsEnvelope(int paperRow) {
-    return paperRow == 4 || paperRow == 5;
-}
-
 }  // namespace
 
 StudioApp::StudioApp(StudioPaths paths, const VolumeList* volumes) : paths_(std::move(paths)) {
@@ -67,31 +66,43 @@ StudioApp::StudioApp(StudioPaths paths, const VolumeList* volumes) : paths_(std:
     printer_ = std::make_unique<PrinterObject>();
     RegisterProductFonts(paths_.programFolder);
     help_ = new HelpLauncher(this);
-    commands_ = std::make_unique<CommandMap>();
-    commands_->SetStateSource([this] { return GatherState(); });
+    // The boxes and dialogs of the session belong to the frame once it is built.
+    sessionMessages_ = std::make_unique<WidgetMessageBoxes>(nullptr);
+    sessionDialogs_ = std::make_unique<WidgetFileDialogs>(nullptr);
+    session_ = std::make_unique<EditingSession>(*sessionMessages_, *sessionDialogs_);
+    session_->files().SetLastFolder(paths_.programFolder);
 }
 
 StudioApp::~StudioApp() {
     if (frame_) {
         frame_->SetCloseQuery({});
     }
-    frame_.reset();  // the editor and the start screen go with it
+    frame_.reset();  // the editor and the start screen go with it, before the session
     previewDialogs_.reset();
     previewMessages_.reset();
 }
 
+bool StudioApp::startScreenUp() const {
+    return session_->StartScreenUp();
+}
+
+CommandTable& StudioApp::commands() {
+    return session_->commands();
+}
+
 void StudioApp::Start() {
     const ToolbarOptions options = ReadToolbarOptions(*settings_);
-    frame_ = std::make_unique<MainFrame>(*commands_, options);
+    frame_ = std::make_unique<MainFrame>(session_->commands(), options);
     frame_->SetCloseQuery([this] { return CanClose(); });
     connect(frame_.get(), &MainFrame::comboChanged, this, &StudioApp::OnComboChanged);
+    sessionMessages_->SetOwner(frame_.get());
+    sessionDialogs_->SetOwner(frame_.get());
 
-    auto* editor = new EditorWindow(frame_.get());
+    auto* editor = new EditorWindow(*session_, frame_.get());
     editor_ = editor;
     editor->SetPrinter(printer_.get());
     frame_->setCentralWidget(editor);
-    frame_->setWindowTitle(ResourceString(7999));
-    editor->files().SetLastFolder(paths_.programFolder);
+    frame_->setWindowTitle(ResourceString(str::kProductName));
     ConnectEditor();
 
     // The rulers are docked by the frame, which takes them over.
@@ -105,7 +116,11 @@ void StudioApp::Start() {
                                          MessageButtons::Ok, MessageIcon::Exclamation, false);
     }
 
-    WireCommands();
+    // Every folder's commands, then the menus that show them.
+    RegisterViewCommands(*editor);
+    RegisterPropertyCommands(*session_, frame_.get());
+    RegisterShellCommands();
+    frame_->BuildMenus();
     ReadArtworkSettings(*settings_, *artwork_);
     frame_->RestoreToolbars(*settings_);
     frame_->FillComboBoxes();
@@ -120,8 +135,8 @@ void StudioApp::Start() {
         }
         frame_->showMaximized();
     }
-    commands_->Refresh();
-    commands_->StartIdleRefresh();
+    commands().Refresh();
+    commands().StartIdleRefresh();
 }
 
 void StudioApp::ConnectEditor() {
@@ -142,18 +157,18 @@ void StudioApp::ConnectEditor() {
         }
         zoom->setCurrentIndex(row);
     });
-    connect(editor, &EditorWindow::PaperSizeShown, this, [this](int paper) {
+    EditingSession* session = session_.get();
+    connect(session, &EditingSession::PaperSizeShown, this, [this](int paper) {
         const int row = std::clamp(paper, 0, PaperTable::kRows - 1);
         frame_->paperList()->setCurrentIndex(row);
-        const PaperRow size = PaperTable::Row(row);
-        frame_->ShowPaperPane(size.widthMm, size.heightMm);
+        frame_->ShowPaperPane(row);
     });
-    connect(editor, &EditorWindow::TileCountsShown, this, [this](bool, int across, int down) {
+    connect(session, &EditingSession::TileCountsShown, this, [this](bool, int across, int down) {
         frame_->acrossList()->setCurrentIndex(std::clamp(across - 1, 0, kMaxTiles - 1));
         frame_->downList()->setCurrentIndex(std::clamp(down - 1, 0, kMaxTiles - 1));
         ApplyTileLists();
     });
-    connect(editor, &EditorWindow::RecentFileAdded, this, [this](const QString& path) {
+    connect(session, &EditingSession::RecentFileAdded, this, [this](const QString& path) {
         settings_->recentFiles().Add(path);
         RebuildRecentMenu();
     });
@@ -176,7 +191,7 @@ void StudioApp::OnFirstPaint() {
 }
 
 bool StudioApp::CanClose() {
-    if (!editor_ || !editor_->files().ConfirmDiscard()) {
+    if (!editor_ || !session_->files().ConfirmDiscard()) {
         return false;
     }
     frame_->SavePlacement(*settings_);
@@ -186,151 +201,81 @@ bool StudioApp::CanClose() {
     return true;
 }
 
-CommandState StudioApp::GatherState() const {
-    CommandState s;
-    s.startScreenUp = startScreenUp_;
-    if (frame_) {
-        s.displayType = frame_->toolbarOptions().displayType;
-    }
-    if (!editor_) {
-        return s;
-    }
-    Document& doc = editor_->document();
-    s.modified = doc.modified;
-    s.hasPath = !doc.documentPath.isEmpty();
-    for (int i = 0; i < ElementList::kCapacity; ++i) {
-        const Element* e = doc.elements.At(i);
-        if (!e) {
-            break;
-        }
-        if (e->selected) {
-            ++s.selectedCount;
-            s.selectedKind = e->kind;
-        }
-    }
-    s.tool = editor_->CurrentTool();
-    s.printFoldLines = doc.printFoldLines;
-    s.showMargins = doc.showMargins;
-    s.zoomPercent = editor_->ZoomPercent();
-    s.orientation = doc.orientation;
-    s.isCard = doc.isCard == kCard;
-    s.currentPage = doc.currentPage;
-    return s;
-}
+void StudioApp::RegisterShellCommands() {
+    CommandTable& table = commands();
+    EditingSession* s = session_.get();
+    const auto ready = [s] { return s->Ready(); };
 
-void StudioApp::WireCommands() {
-    CommandMap& c = *commands_;
-    c.SetHandler(cmd::kNew, [this] {
-        editor_->files().NewDocument();
-        // A new document has no layout yet: the user chooses one at the start screen.
-        if (!startScreenUp_ && editor_->document().isCard == kNoLayout) {
-            ShowStartScreen();
-        }
-    });
-    c.SetHandler(cmd::kOpen, [this] { StartOpen(); });
-    c.SetHandler(cmd::kOpenTemplate, [this] { OpenTemplateFile(startScreenUp_); });
-    c.SetHandler(cmd::kSave, [this] {
-        editor_->files().Save();
-        NoteRecentFile();
-    });
-    c.SetHandler(cmd::kSaveAs, [this] {
-        editor_->files().SaveAs();
-        NoteRecentFile();
-    });
-    c.SetHandler(cmd::kExit, [this] { frame_->close(); });
-    c.SetHandler(cmd::kPrintSetup, [this] {
-        WidgetMessageBoxes messages(frame_.get());
-        WidgetPrintDialogs dialogs(frame_.get());
-        PrintContext context = MakePrintContext(messages, dialogs);
-        PrintSetup(context);
-    });
-    c.SetHandler(cmd::kPrint, [this] {
-        WidgetMessageBoxes messages(frame_.get());
-        WidgetPrintDialogs dialogs(frame_.get());
-        PrintContext context = MakePrintContext(messages, dialogs);
-        PrintDocument(context);
-    });
-    c.SetHandler(cmd::kPrintPreview, [this] {
-        // The preview stays open after the command: its messages and dialogs live as
-        // long as the application.
-        PrintContext context = MakePrintContext(*previewMessages_, *previewDialogs_);
-        OpenPrintPreview(context, frame_.get());
-    });
+    // Files. New, Open and a template are there at the start screen too.
+    table.Add({cmd::kNew, [this] {
+                   session_->files().NewDocument();
+                   // A new document has no layout yet: the user chooses one at the start screen.
+                   if (!startScreenUp() && session_->document().isCard == kNoLayout) {
+                       ShowStartScreen();
+                   }
+               }});
+    table.Add({cmd::kOpen, [this] { StartOpen(); }});
+    table.Add({cmd::kOpenTemplate, [this] { OpenTemplateFile(startScreenUp()); }});
+    table.Add({cmd::kSave,
+               [this] {
+                   session_->files().Save();
+                   NoteRecentFile();
+               },
+               [s] {
+                   return s->Ready() && s->document().modified &&
+                          !s->document().documentPath.isEmpty();
+               }});
+    table.Add({cmd::kSaveAs,
+               [this] {
+                   session_->files().SaveAs();
+                   NoteRecentFile();
+               },
+               ready});
+    table.Add({cmd::kExit, [this] { frame_->close(); }});
 
-    c.SetHandler(cmd::kSelectAll, [this] {
-        editor_->document().elements.SelectAll();
-        editor_->Redraw();
-    });
-    c.SetHandler(cmd::kPrintFoldLines, [this] {
-        Document& doc = editor_->document();
-        doc.printFoldLines = !doc.printFoldLines;
-    });
-    c.SetHandler(cmd::kShowMargins, [this] {
-        Document& doc = editor_->document();
-        doc.showMargins = !doc.showMargins;
-        editor_->Redraw();
-    });
-    c.SetHandler(cmd::kPageColour, [this] {
-        Document& doc = editor_->document();
-        const QColor current = ToQColor(doc.pageColour);
-        const QColor chosen = QColorDialog::getColor(current, frame_.get());
-        if (chosen.isValid()) {
-            doc.pageColour = FromQColor(chosen);
-            doc.modified = true;
-            editor_->Redraw();
-        }
-    });
-    for (int face = 0; face < kFaceCount; ++face) {
-        c.SetHandler(cmd::kFace0 + face, [this, face] { editor_->ShowFace(face); });
-    }
-    c.SetHandler(cmd::kPicturesAndText, [this] { frame_->SetDisplayType(2); });
-    c.SetHandler(cmd::kPicturesOnly, [this] { frame_->SetDisplayType(0); });
-    for (int command : {cmd::kZoomPageWidth, cmd::kZoomPageHeight, cmd::kZoomWholePage}) {
-        c.SetHandler(command, [this, command] {
-            frame_->zoomList()->setCurrentIndex(command - cmd::kZoomPageWidth);
-            editor_->ZoomModeCommand(command);
-        });
-    }
-    for (int id : {cmd::kSelectTool, cmd::kBoxTool, cmd::kEllipseTool, cmd::kLineTool,
-                   cmd::kPictureTool, cmd::kTextTool, cmd::kCalendarTool, cmd::kCircularTextTool}) {
-        static const std::map<int, int> kTools{
-            {cmd::kSelectTool, 0},   {cmd::kBoxTool, 2},         {cmd::kEllipseTool, 3},
-            {cmd::kLineTool, 4},     {cmd::kPictureTool, 5},     {cmd::kTextTool, 6},
-            {cmd::kCalendarTool, 7}, {cmd::kCircularTextTool, 8}};
-        const int tool = kTools.at(id);
-        c.SetHandler(id, [this, tool] { editor_->SetCurrentTool(tool); });
-    }
-    c.SetHandler(cmd::kPortrait, [this] { editor_->OrientationCommand(cmd::kPortrait); });
-    c.SetHandler(cmd::kLandscape, [this] { editor_->OrientationCommand(cmd::kLandscape); });
-    c.SetHandler(cmd::kZoomIn, [this] { editor_->ZoomIn(); });
-    c.SetHandler(cmd::kZoomOut, [this] { editor_->ZoomOut(); });
-    c.SetHandler(cmd::kHelp, [this] { ShowHelp(); });
-    c.SetHandler(cmd::kProductSite, [] { QDesktopServices::openUrl(kProductSite); });
-    c.SetHandler(cmd::kQuestionsPage, [] { QDesktopServices::openUrl(kQuestionsPage); });
-    c.SetHandler(cmd::kAbout, [this] { ShowAbout(); });
-    WireEditorCommands();
-}
+    // Printing.
+    table.Add({cmd::kPrintSetup, [this] {
+                   WidgetMessageBoxes messages(frame_.get());
+                   WidgetPrintDialogs dialogs(frame_.get());
+                   PrintContext context = MakePrintContext(messages, dialogs);
+                   PrintSetup(context);
+               }});
+    table.Add({cmd::kPrint,
+               [this] {
+                   WidgetMessageBoxes messages(frame_.get());
+                   WidgetPrintDialogs dialogs(frame_.get());
+                   PrintContext context = MakePrintContext(messages, dialogs);
+                   PrintDocument(context);
+               },
+               ready});
+    table.Add({cmd::kPrintPreview,
+               [this] {
+                   // The preview stays open after the command: its messages and dialogs
+                   // live as long as the application.
+                   PrintContext context = MakePrintContext(*previewMessages_, *previewDialogs_);
+                   OpenPrintPreview(context, frame_.get());
+               },
+               ready});
 
-void StudioApp::WireEditorCommands() {
-    CommandMap& c = *commands_;
-    c.SetHandler(cmd::kUndo, [this] { editor_->clipboard().RestoreSnapshot(); });
-    c.SetHandler(cmd::kCut, [this] { editor_->clipboard().CutSelection(); });
-    c.SetHandler(cmd::kCopy, [this] { editor_->clipboard().CopySelection(); });
-    c.SetHandler(cmd::kPaste,
-                 [this] { editor_->clipboard().PasteClipboard(editor_->ZoomPercent()); });
-    c.SetHandler(cmd::kDuplicate,
-                 [this] { editor_->clipboard().DuplicateSelection(editor_->ZoomPercent()); });
-    c.SetHandler(cmd::kDelete, [this] { editor_->clipboard().DeleteSelection(); });
-    c.SetHandler(cmd::kClearPage, [this] { editor_->clipboard().ClearPage(); });
-    c.SetHandler(cmd::kToFront, [this] { editor_->stacking().BringToFront(); });
-    c.SetHandler(cmd::kToBack, [this] { editor_->stacking().SendToBack(); });
-    c.SetHandler(cmd::kStepForward, [this] { editor_->stacking().StepForward(); });
-    c.SetHandler(cmd::kStepBackward, [this] { editor_->stacking().StepBackward(); });
+    // How the toolbar buttons look.
+    for (int displayType : {0, 2}) {
+        const int command = displayType == 0 ? cmd::kPicturesOnly : cmd::kPicturesAndText;
+        table.Add({command, [this, displayType] { frame_->SetDisplayType(displayType); }, ready,
+                   [this, displayType] {
+                       return frame_ && frame_->toolbarOptions().displayType == displayType;
+                   }});
+    }
+
+    // Help.
+    table.Add({cmd::kHelp, [this] { ShowHelp(); }});
+    table.Add({cmd::kProductSite, [] { QDesktopServices::openUrl(kProductSite); }});
+    table.Add({cmd::kQuestionsPage, [] { QDesktopServices::openUrl(kQuestionsPage); }});
+    table.Add({cmd::kAbout, [this] { ShowAbout(); }});
 }
 
 PrintContext StudioApp::MakePrintContext(MessageBoxes& messages, PrintDialogs& dialogs) {
     EditorWindow* editor = editor_;
-    PrintContext context{editor->document(), *printer_, messages, dialogs};
+    PrintContext context{session_->document(), *printer_, messages, dialogs};
     context.pixelsPerMm = editor->PixelsPerMm();
     context.parent = frame_.get();
     context.repaint = [editor] { editor->Redraw(); };
@@ -380,13 +325,13 @@ void StudioApp::OnComboChanged(int id, int row) {
 }
 
 void StudioApp::ApplyTileLists() {
-    Document& doc = editor_->document();
-    tilesEnabled_ = doc.isCard != kCard && !IsEnvelope(doc.paperSize);
+    Document& doc = session_->document();
+    tilesEnabled_ = !doc.PrintsOnOneSheet();
     if (!tilesEnabled_) {
         frame_->acrossList()->setCurrentIndex(0);
         frame_->downList()->setCurrentIndex(0);
     }
-    const bool enabled = tilesEnabled_ && !startScreenUp_;
+    const bool enabled = tilesEnabled_ && !startScreenUp();
     frame_->acrossList()->setEnabled(enabled);
     frame_->downList()->setEnabled(enabled);
 }
@@ -399,22 +344,21 @@ void StudioApp::ChoosePaper(int row) {
         WidgetMessageBoxes messages(frame_.get());
         RunCustomPaperDialog(messages, frame_.get());
     }
-    Document& doc = editor_->document();
+    Document& doc = session_->document();
+    const auto edit = session_->Edit(EditScope::Display);
     doc.paperSize = static_cast<std::uint16_t>(row);
-    if (IsEnvelope(row) && doc.isCard != kCard) {
+    if (IsEnvelopePaper(row) && doc.isCard != kCard) {
         doc.tilesAcross = doc.tilesDown = 1;  // an envelope is one sheet
     }
     ApplyTileLists();
-    const PaperRow paper = PaperTable::Row(row);
-    frame_->ShowPaperPane(paper.widthMm, paper.heightMm);
-    printer_->ApplyPaper(paper.printerPaperCode, row == kCustomPaper ? paper.widthMm : 0,
-                         row == kCustomPaper ? paper.heightMm : 0);
+    frame_->ShowPaperPane(row);
+    ApplyLayoutToPrinter(*printer_, doc);
     editor_->FitZoom();
-    editor_->Redraw();
 }
 
 void StudioApp::SetTileCount(bool across, int row) {
-    Document& doc = editor_->document();
+    Document& doc = session_->document();
+    const auto edit = session_->Edit(EditScope::Display);
     const auto count = static_cast<std::uint16_t>(std::clamp(row + 1, 1, kMaxTiles));
     (across ? doc.tilesAcross : doc.tilesDown) = count;
     if (editor_->ZoomListRow() >= 0 && editor_->ZoomListRow() <= 2) {
@@ -431,10 +375,9 @@ void StudioApp::ShowStartScreen() {
         startScreen_ = new StartScreen(editor_);
         connect(startScreen_, &StartScreen::buttonChosen, this, &StudioApp::OnStartScreenButton);
         // Help is at hand on the start screen too.
-        startScreen_->addAction(commands_->Action(cmd::kHelp));
+        startScreen_->addAction(commands().Action(cmd::kHelp));
     }
-    startScreenUp_ = true;
-    editor_->SetStartScreenUp(true);
+    session_->SetStartScreenUp(true);
     frame_->ParkRulers();
     for (QComboBox* combo :
          {frame_->zoomList(), frame_->paperList(), frame_->acrossList(), frame_->downList()}) {
@@ -444,7 +387,6 @@ void StudioApp::ShowStartScreen() {
     startScreen_->show();
     startScreen_->raise();
     startScreen_->activateWindow();
-    commands_->Refresh();
 }
 
 void StudioApp::CloseStartScreen() {
@@ -454,14 +396,12 @@ void StudioApp::CloseStartScreen() {
     frame_->DockRulers();
     frame_->zoomList()->setEnabled(true);
     frame_->paperList()->setEnabled(true);
-    startScreenUp_ = false;
+    session_->SetStartScreenUp(false);
     ApplyTileLists();
     frame_->zoomList()->setCurrentIndex(2);
-    editor_->SetStartScreenUp(false);
     SetZoomMode(2);
     frame_->activateWindow();
     editor_->setFocus();
-    commands_->Refresh();
 }
 
 void StudioApp::OnStartScreenButton(int id) {
@@ -486,7 +426,7 @@ void StudioApp::OnStartScreenButton(int id) {
         default:
             break;
     }
-    if (startScreenUp_ && startScreen_) {
+    if (startScreenUp() && startScreen_) {
         startScreen_->show();  // the choice was cancelled
         startScreen_->raise();
     }
@@ -497,7 +437,7 @@ void StudioApp::StartCard() {
     if (!fold) {
         return;
     }
-    Document& doc = editor_->document();
+    Document& doc = session_->document();
     doc.ChooseCardType(*fold);
     printer_->ApplyOrientation(doc.orientation);
     frame_->paperList()->setCurrentIndex(1);
@@ -511,7 +451,7 @@ void StudioApp::StartPageSet() {
     if (!format) {
         return;
     }
-    Document& doc = editor_->document();
+    Document& doc = session_->document();
     doc.isCard = kPageSet;
     doc.tilesAcross = static_cast<std::uint16_t>(std::clamp(format->across, 1, kMaxTiles));
     doc.tilesDown = static_cast<std::uint16_t>(std::clamp(format->down, 1, kMaxTiles));
@@ -539,7 +479,7 @@ void StudioApp::OpenTemplateFile(bool fromStartScreen) {
     const auto folder =
         artwork_->ResolveArtworkPath(QString::number(ReadLanguage(*settings_)),
                                      artwork_->templatesLocal, ArtworkKind::Templates);
-    DocumentController& files = editor_->files();
+    DocumentController& files = session_->files();
     if (!fromStartScreen && !files.ConfirmDiscard()) {
         return;
     }
@@ -560,24 +500,24 @@ void StudioApp::OpenTemplateFile(bool fromStartScreen) {
     files.ClearDocument();
     if (files.LoadDocument(*path, false)) {
         // A template opens as a new, untitled document.
-        editor_->document().documentPath.clear();
-        editor_->document().modified = false;
+        session_->document().documentPath.clear();
+        session_->document().modified = false;
         frame_->setWindowTitle(ResourceString(7999));
-        if (startScreenUp_) {
+        if (startScreenUp()) {
             CloseStartScreen();
         }
     }
 }
 
 void StudioApp::StartOpen() {
-    Document& doc = editor_->document();
+    Document& doc = session_->document();
     const QString before = doc.documentPath;
-    editor_->files().Open();
+    session_->files().Open();
     const bool opened = !doc.documentPath.isEmpty() && !doc.modified &&
                         (doc.documentPath != before || doc.isCard != kNoLayout);
     if (opened) {
         NoteRecentFile();
-        if (startScreenUp_) {
+        if (startScreenUp()) {
             frame_->paperList()->setCurrentIndex(doc.paperSize);
             CloseStartScreen();
         }
@@ -585,22 +525,22 @@ void StudioApp::StartOpen() {
 }
 
 void StudioApp::OpenRecentFile(const QString& path) {
-    DocumentController& files = editor_->files();
+    DocumentController& files = session_->files();
     if (!files.ConfirmDiscard()) {
         return;
     }
     if (files.LoadDocument(path, false)) {
         settings_->recentFiles().Add(path);
         RebuildRecentMenu();
-        if (startScreenUp_) {
-            frame_->paperList()->setCurrentIndex(editor_->document().paperSize);
+        if (startScreenUp()) {
+            frame_->paperList()->setCurrentIndex(session_->document().paperSize);
             CloseStartScreen();
         }
     }
 }
 
 void StudioApp::NoteRecentFile() {
-    const Document& doc = editor_->document();
+    const Document& doc = session_->document();
     if (!doc.documentPath.isEmpty() && !doc.modified) {
         settings_->recentFiles().Add(doc.documentPath);
         RebuildRecentMenu();
@@ -610,7 +550,7 @@ void StudioApp::NoteRecentFile() {
 void StudioApp::RebuildRecentMenu() {
     if (!fileMenu_) {
         for (QAction* a : frame_->menuBar()->actions()) {
-            if (a->menu() && a->menu()->actions().contains(commands_->Action(cmd::kExit))) {
+            if (a->menu() && a->menu()->actions().contains(commands().Action(cmd::kExit))) {
                 fileMenu_ = a->menu();
             }
         }
@@ -624,7 +564,7 @@ void StudioApp::RebuildRecentMenu() {
     }
     recentActions_.clear();
     const RecentFiles& recent = settings_->recentFiles();
-    QAction* exit = commands_->Action(cmd::kExit);
+    QAction* exit = commands().Action(cmd::kExit);
     for (int i = 0; i < recent.Count(); ++i) {
         const QString path = recent.At(i);
         auto* action = new QAction(

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/CommandState.h"
 #include "app/SettingsStore.h"
 #include "platform/ArtworkLocations.h"
 
@@ -13,7 +12,8 @@ class QAction;
 
 namespace quenby {
 
-class CommandMap;
+class CommandTable;
+class EditingSession;
 class EditorWindow;
 class HelpLauncher;
 class MainFrame;
@@ -22,6 +22,8 @@ class PrintDialogs;
 struct PrintContext;
 class PrinterObject;
 class StartScreen;
+class WidgetFileDialogs;
+class WidgetMessageBoxes;
 
 // Where the application finds its files; tests point every one at a temporary folder.
 struct StudioPaths {
@@ -30,9 +32,9 @@ struct StudioPaths {
     QString helpViewer;  // empty: the viewer beside the executable
 };
 
-// The application object: it owns the settings, the printer, the main frame with its
-// toolbars and the editor window, runs the start-up and the close question, and
-// carries out the shell's own commands.
+// The application object: it owns the settings, the printer, the editing session, and
+// the main frame with its toolbars and the editor window; it runs the start-up and the
+// close question and carries out the shell's own commands (files, printing, help).
 class StudioApp final : public QObject {
     Q_OBJECT
 
@@ -57,21 +59,20 @@ public:
     // Closes it after a successful choice: rulers docked, combos enabled, whole page.
     void CloseStartScreen();
 
-    CommandState GatherState() const;
-    bool startScreenUp() const { return startScreenUp_; }
+    bool startScreenUp() const;
 
     SettingsStore& settings() { return *settings_; }
+    EditingSession& session() { return *session_; }
     MainFrame& frame() { return *frame_; }
     EditorWindow& editor() { return *editor_; }
-    CommandMap& commands() { return *commands_; }
+    CommandTable& commands();
     StartScreen* startScreen() const { return startScreen_; }
     ArtworkLocations& artwork() { return *artwork_; }
     HelpLauncher& help() { return *help_; }
 
 private:
     void ConnectEditor();
-    void WireCommands();
-    void WireEditorCommands();
+    void RegisterShellCommands();
     void OnFirstPaint();
     void ChoosePaper(int row);
     void ApplyTileLists();
@@ -94,7 +95,9 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<ArtworkLocations> artwork_;
     std::unique_ptr<PrinterObject> printer_;
-    std::unique_ptr<CommandMap> commands_;
+    std::unique_ptr<WidgetMessageBoxes> sessionMessages_;
+    std::unique_ptr<WidgetFileDialogs> sessionDialogs_;
+    std::unique_ptr<EditingSession> session_;
     std::unique_ptr<MessageBoxes> previewMessages_;
     std::unique_ptr<PrintDialogs> previewDialogs_;
     std::unique_ptr<MainFrame> frame_;
@@ -104,7 +107,6 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentActions_;
-    bool startScreenUp_ = false;
     bool firstPaint_ = true;
     bool tilesEnabled_ = false;  // the across and down lists (page sets, not envelopes)
     bool noPrinter_ = false;

@@ -1,7 +1,7 @@
 #include "app/ToolbarSettings.h"
 
-#include "platform/CommandIds.h"
 #include "app/SettingsStore.h"
+#include "platform/CommandIds.h"
 
 #include <algorithm>
 #include <climits>
@@ -110,22 +110,28 @@ DockLocation DefaultDockLocation(int index) {
 }
 
 const std::vector<int>& DefaultToolbarButtons(int index) {
+    using namespace cmd;
     static const std::array<std::vector<int>, kToolbarCount> kTable{{
-        {5001, 5000, 0, 1715, 1716, 0, 7009, 7010, 7011, 7012},
-        {1600, 1601, 1602, 1603},
-        {1761, 1762, 1763, 0, 1760, 0, 1807, 1808},
-        {24331, 24332, 24333, 0, 24337, 24340},
-        {1811, 1806, 1801, 1800, 1814, 1802, 1803, 1813},
+        {kLandscape, kPortrait, kSeparator, kZoomIn, kZoomOut, kSeparator, kZoomList, kPaperList,
+         kAcrossList, kDownList},
+        {kFace0, kFace1, kFace2, kFace3},
+        {kCut, kCopy, kPaste, kSeparator, kUndo, kSeparator, kToFront, kToBack},
+        {kNew, kOpen, kSave, kSeparator, kPrint, kPrintPreview},
+        {kSelectTool, kLineTool, kPictureTool, kTextTool, kCircularTextTool, kBoxTool,
+         kEllipseTool, kCalendarTool},
     }};
     static const std::vector<int> kNone;
     return index >= 0 && index < kToolbarCount ? kTable[index] : kNone;
 }
 
 const std::vector<int>& GadgetOrder() {
-    static const std::vector<int> kOrder{24331, 24332, 24333, 24337, 24340, 1761, 1762, 1763,
-                                         1760,  1807,  1808,  5001,  5000,  1715, 1716, 1600,
-                                         1601,  1602,  1603,  1811,  1806,  1801, 1800, 1814,
-                                         1802,  1803,  1813,  7009,  7010,  7011, 7012};
+    using namespace cmd;
+    static const std::vector<int> kOrder{
+        kNew,       kOpen,     kSave,       kPrint,      kPrintPreview, kCut,      kCopy,
+        kPaste,     kUndo,     kToFront,    kToBack,     kLandscape,    kPortrait, kZoomIn,
+        kZoomOut,   kFace0,    kFace1,      kFace2,      kFace3,        kSelectTool, kLineTool,
+        kPictureTool, kTextTool, kCircularTextTool, kBoxTool, kEllipseTool, kCalendarTool,
+        kZoomList,  kPaperList, kAcrossList, kDownList};
     return kOrder;
 }
 

@@ -25,11 +25,27 @@ void ClipboardAndUndo::DiscardSnapshot() {
     undoAvailable_ = false;
 }
 
+void ClipboardAndUndo::BeginEdit(EditScope::Kind kind) {
+    ++openEdits_;
+    if (kind == EditScope::Undoable) {
+        TakeSnapshot();
+    } else if (kind == EditScope::Unrecorded) {
+        document_.modified = true;
+    }
+}
+
+void ClipboardAndUndo::EndEdit() {
+    if (--openEdits_ == 0) {
+        host_.DocumentChanged();
+    }
+}
+
 void ClipboardAndUndo::RestoreSnapshot() {
     // Without a usable snapshot an undo would empty the document.
     if (!undoAvailable_) {
         return;
     }
+    EditScope edit(*this, EditScope::Display);
     ElementList& elements = document_.elements;
     elements.Clear();
     // Taken from the top down, so no entry has to shift.
@@ -37,7 +53,6 @@ void ClipboardAndUndo::RestoreSnapshot() {
         elements.Put(i, undoSnapshot_.Take(i));
     }
     undoAvailable_ = false;
-    host_.Redraw();
 }
 
 void ClipboardAndUndo::CopySelection() {
@@ -63,10 +78,9 @@ void ClipboardAndUndo::CopySelection() {
 }
 
 void ClipboardAndUndo::CutSelection() {
+    EditScope edit(*this, EditScope::Unrecorded);
     CopySelection();
     document_.elements.DeleteSelected();
-    document_.modified = true;
-    host_.Redraw();
 }
 
 float ClipboardAndUndo::PasteStep(int zoomPercent) {
@@ -88,10 +102,20 @@ bool ClipboardAndUndo::PasteEntry(Element& entry, float step, std::uint16_t grou
 }
 
 void ClipboardAndUndo::PasteClipboard(int zoomPercent) {
-    TakeSnapshot();
+    bool full = false;
+    {
+        EditScope edit(*this, EditScope::Undoable);
+        full = !PasteEntries(PasteStep(zoomPercent));
+    }
+    if (full) {
+        // What fitted stays pasted; Undo removes it again.
+        messages_.Warn(str::kNoRoomText, str::kNoRoomCaption);
+    }
+}
+
+bool ClipboardAndUndo::PasteEntries(float step) {
     ElementList& elements = document_.elements;
     elements.DeselectAll();
-    const float step = PasteStep(zoomPercent);
     const int count = clipboard_.Count();
     bool full = false;
     for (int i = 0; i < count && !full; ++i) {
@@ -114,11 +138,7 @@ void ClipboardAndUndo::PasteClipboard(int zoomPercent) {
             }
         }
     }
-    host_.Redraw();
-    if (full) {
-        // What fitted stays pasted; the snapshot taken above removes it again.
-        messages_.Warn(str::kNoRoomText, str::kNoRoomCaption);
-    }
+    return !full;
 }
 
 void ClipboardAndUndo::DuplicateSelection(int zoomPercent) {
@@ -127,9 +147,8 @@ void ClipboardAndUndo::DuplicateSelection(int zoomPercent) {
 }
 
 void ClipboardAndUndo::DeleteSelection() {
-    TakeSnapshot();
+    EditScope edit(*this, EditScope::Undoable);
     document_.elements.DeleteSelected();
-    host_.Redraw();
 }
 
 void ClipboardAndUndo::ClearPage() {
@@ -140,11 +159,10 @@ void ClipboardAndUndo::ClearPage() {
         MessageAnswer::Yes) {
         return;
     }
+    EditScope edit(*this, EditScope::Unrecorded);
     document_.elements.SelectAll();
     document_.elements.DeleteSelected();
-    document_.modified = true;
     DiscardSnapshot();
-    host_.Redraw();
 }
 
 bool ClipboardAndUndo::CanCopy(bool startScreenUp) const {

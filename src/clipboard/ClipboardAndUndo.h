@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clipboard/EditScope.h"
 #include "document/ElementList.h"
 
 namespace quenby {
@@ -9,8 +10,9 @@ class DocumentHost;
 class MessageBoxes;
 
 // The editor's own element clipboard and its one-level undo. Both live as long as
-// the editor window, so the clipboard survives New, Open and templates and elements
-// can be pasted from one document into another.
+// the editing session, so the clipboard survives New, Open and templates and elements
+// can be pasted from one document into another. Every change to the document is
+// recorded here through an EditScope, which reports it to the host when it ends.
 class ClipboardAndUndo {
 public:
     ClipboardAndUndo(Document& document, DocumentHost& host, MessageBoxes& messages)
@@ -44,7 +46,17 @@ public:
     // The document-unit distance that 20 screen pixels cover at this zoom.
     static float PasteStep(int zoomPercent);
 
+    // Whether an edit scope is open: a change reported meanwhile waits for its end.
+    bool InEdit() const { return openEdits_ > 0; }
+
 private:
+    friend class EditScope;
+    void BeginEdit(EditScope::Kind kind);
+    void EndEdit();
+
+    // The clipboard's entries appended on the current face; false when the list
+    // filled up before the last.
+    bool PasteEntries(float step);
     // Appends a copy of `entry` on the current face; false when the list is full.
     bool PasteEntry(Element& entry, float step, std::uint16_t groupMember);
 
@@ -55,6 +67,7 @@ private:
     ElementList undoSnapshot_;
     bool clipboardFull_ = false;  // set by the first Copy that copies anything
     bool undoAvailable_ = false;
+    int openEdits_ = 0;
 };
 
 }  // namespace quenby

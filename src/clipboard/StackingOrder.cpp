@@ -2,7 +2,6 @@
 
 #include "clipboard/ClipboardAndUndo.h"
 #include "document/Document.h"
-#include "document/DocumentHost.h"
 #include "document/ElementList.h"
 
 #include <vector>
@@ -82,7 +81,7 @@ void StepDown(ElementList& elements) {
 namespace quenby {
 
 void StackingOrder::Run(void (*walk)(ElementList&)) {
-    undo_.TakeSnapshot();
+    EditScope edit(undo_, EditScope::Undoable);
     ElementList& elements = document_.elements;
     // Followers of selected leaders move with them; remember the ones selected only
     // for the walk, so that followers the user selected stay selected.
@@ -102,7 +101,6 @@ void StackingOrder::Run(void (*walk)(ElementList&)) {
     for (Element* f : lifted) {
         f->selected = 0;
     }
-    host_.Redraw();
 }
 
 }  // namespace quenby

@@ -3,7 +3,6 @@
 namespace quenby {
 
 class ClipboardAndUndo;
-class DocumentHost;
 class ElementList;
 struct Document;
 
@@ -28,22 +27,18 @@ void StepDown(ElementList& elements);
 // leaves the selection as it found it.
 class StackingOrder {
 public:
-    StackingOrder(Document& document, ClipboardAndUndo& undo, DocumentHost& host)
-        : document_(document), undo_(undo), host_(host) {}
+    StackingOrder(Document& document, ClipboardAndUndo& undo) : document_(document), undo_(undo) {}
 
     void BringToFront() { Run(stacking::ToTop); }
     void SendToBack() { Run(stacking::ToBottom); }
     void StepForward() { Run(stacking::StepUp); }
     void StepBackward() { Run(stacking::StepDown); }
 
-    bool CanReorder(bool startScreenUp) const { return !startScreenUp; }
-
 private:
     void Run(void (*walk)(ElementList&));
 
     Document& document_;
     ClipboardAndUndo& undo_;
-    DocumentHost& host_;
 };
 
 }  // namespace quenby

@@ -21,6 +21,11 @@ inline constexpr int kPaperSizeCount = 7;
 inline constexpr int kFaceCount = 4;
 inline constexpr int kMaxTiles = 10;
 
+// The two envelope papers, DL and C6, rows 4 and 5 of the paper list.
+inline bool IsEnvelopePaper(int paperSize) {
+    return paperSize == 4 || paperSize == 5;
+}
+
 // What the user edits and saves: the page setup and one list of elements, each
 // carrying the face it lies on.
 struct Document {
@@ -53,6 +58,9 @@ struct Document {
     void SelectFace(int face);
     // The card-type dialog's choice: a card of that fold, front face, its orientation.
     void ChooseCardType(int cardTypeRow);
+
+    // A card, or a page on an envelope: one sheet, no tiles across or down.
+    bool PrintsOnOneSheet() const { return isCard == kCard || IsEnvelopePaper(paperSize); }
 
     // The orientation a card of this fold is printed in.
     static std::uint16_t OrientationForCardType(int cardTypeRow);

@@ -17,11 +17,6 @@
 namespace quenby {
 namespace {
 
-// Envelope paper sizes are printed as single sheets, like cards.
-bool UsesSingleSheet(const Document& doc) {
-    return doc.isCard == kCard || doc.paperSize == 4 || doc.paperSize == 5;
-}
-
 QString FolderOf(const QString& path) {
     QString folder = QFileInfo(path).absolutePath();
     if (!folder.endsWith(u'/'))
@@ -79,7 +74,7 @@ void DocumentController::NewDocument() {
     doc_.isCard = kNoLayout;
     host_.CloseOverlayPanel();
     doc_.pageColour = kWhite;
-    host_.Redraw();
+    host_.DocumentChanged();
 }
 
 bool DocumentController::ConfirmDiscard() {
@@ -171,7 +166,7 @@ bool DocumentController::LoadDocument(const QString& path, bool quiet) {
     if (!quiet) {
         host_.ApplyOrientation();
         host_.ShowPaperSize(doc_.paperSize);
-        if (UsesSingleSheet(doc_)) {
+        if (doc_.PrintsOnOneSheet()) {
             host_.ShowTileCounts(false, 1, 1);
         } else {
             host_.ShowTileCounts(true, doc_.tilesAcross, doc_.tilesDown);
@@ -181,7 +176,7 @@ bool DocumentController::LoadDocument(const QString& path, bool quiet) {
         host_.SetTitle(outcome == wxd::ReadOutcome::Loaded ? QFileInfo(path).completeBaseName()
                                                            : ResourceString(str::kProductName));
         host_.RefreshPageLayout();
-        host_.Redraw();
+        host_.DocumentChanged();
         host_.TakeSnapshot();
     }
     doc_.modified = false;

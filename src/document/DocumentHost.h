@@ -4,9 +4,9 @@
 
 namespace quenby {
 
-// What the window around the document does when a document is cleared, loaded or
-// saved. The editor window implements it; every step does nothing by default, so
-// tools and tests need only override what they watch.
+// What is around the document when it is cleared, loaded, saved or edited: the
+// editing session, which keeps the undo and the tool and tells the window. Every step
+// does nothing by default, so tools and tests need only override what they watch.
 class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
@@ -14,7 +14,8 @@ public:
     virtual void CloseOverlayPanel() {}
     virtual void SetBusy(bool /*busy*/) {}  // wait cursor on, arrow cursor back
     virtual void SetTitle(const QString& /*title*/) {}
-    virtual void Redraw() {}
+    // The document changed: the view shows it again and the commands follow.
+    virtual void DocumentChanged() {}
     virtual void RefreshScrollRange() {}
 
     // After a load: the document's page setup shown in the window.

@@ -65,7 +65,9 @@ inline constexpr int kZoomIn = 1715;
 inline constexpr int kZoomOut = 1716;
 inline constexpr int kPortrait = 5000;
 inline constexpr int kLandscape = 5001;
-inline constexpr int kFace0 = 1600;
+inline constexpr int kFace0 = 1600;  // the front; 1601..1603 the other faces
+inline constexpr int kFace1 = 1601;
+inline constexpr int kFace2 = 1602;
 inline constexpr int kFace3 = 1603;
 
 inline constexpr int kHelp = 8432;

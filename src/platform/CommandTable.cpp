@@ -13,10 +13,10 @@ CommandTable::~CommandTable() = default;
 
 QAction* CommandTable::Add(CommandRow row) {
     const int id = row.id;
-    Entry& entry = entries_[id];
-    entry.row = std::move(row);
-    if (entry.action) {
-        return entry.action;
+    const auto known = entries_.find(id);
+    if (known != entries_.end()) {
+        known->second.row = std::move(row);
+        return known->second.action;
     }
     auto* action = new QAction(this);
     // The key after the tab is shown by the shortcut itself; the menu keeps the text.
@@ -27,7 +27,7 @@ QAction* CommandTable::Add(CommandRow row) {
     action->setShortcuts(AcceleratorKeys(id));
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
-    entry.action = action;
+    entries_.emplace(id, Entry{action, std::move(row)});
     return action;
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -16,7 +17,11 @@ namespace quenby {
 // ticked. An empty `enabled` means always available; an empty `ticked` means the
 // command is not one that shows a tick.
 struct CommandRow {
-    int id = 0;
+    CommandRow(int id, std::function<void()> run, std::function<bool()> enabled = {},
+               std::function<bool()> ticked = {})
+        : id(id), run(std::move(run)), enabled(std::move(enabled)), ticked(std::move(ticked)) {}
+
+    int id;
     std::function<void()> run;
     std::function<bool()> enabled;
     std::function<bool()> ticked;
@@ -58,7 +63,7 @@ public:
 
 private:
     struct Entry {
-        QAction* action = nullptr;
+        QAction* action;
         CommandRow row;
     };
     std::map<int, Entry> entries_;

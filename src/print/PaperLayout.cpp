@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "platform/PrinterSettings.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 
 #include <cmath>
 
@@ -73,8 +74,9 @@ bool PaperTable::IsCustomSizeAccepted(int widthMm, int heightMm) {
 
 QString PaperPaneText(int paperIndex) {
     const PaperRow row = PaperTable::Row(paperIndex);
-    return QString::asprintf("%s = %.1fmm x %.1fmm", ResourceString(8023).toUtf8().constData(),
-                             row.widthMm, row.heightMm);
+    return QString::asprintf("%s = %.1fmm x %.1fmm",
+                             ResourceString(str::kPaperSizeLabel).toUtf8().constData(), row.widthMm,
+                             row.heightMm);
 }
 
 void ApplyDocumentLayout(DeviceMode& mode, const Document& doc) {

@@ -1,9 +1,8 @@
 #include "view/EditorWindow.h"
 
-#include "platform/ResourceStrings.h"
+#include "editing/EditingSession.h"
+#include "platform/CommandIds.h"
 #include "platform/widgets/PrinterObject.h"
-#include "platform/widgets/WidgetFileDialogs.h"
-#include "platform/widgets/WidgetMessageBoxes.h"
 #include "print/PaperLayout.h"
 #include "print/dialogs/PrintCommands.h"
 #include "view/HorizontalRuler.h"
@@ -21,40 +20,13 @@
 namespace quenby {
 namespace {
 
-constexpr int kZoomPaneLabel = 8036;  // "Zoom"
 constexpr int kInitialScrollUnit = 10;
 constexpr int kInitialScrollUnits = 100;
-constexpr int kPortraitCommand = 5000;
-constexpr int kLandscapeCommand = 5001;
-constexpr int kFirstFaceCommand = 1600;
 
 }  // namespace
 
-EditorWindow::EditorWindow(QWidget* parent)
-    : QAbstractScrollArea(parent),
-      ownMessages_(std::make_unique<WidgetMessageBoxes>(this)),
-      ownDialogs_(std::make_unique<WidgetFileDialogs>(this)),
-      messages_(*ownMessages_),
-      dialogs_(*ownDialogs_),
-      files_(document_, *this, messages_, dialogs_),
-      clipboard_(document_, *this, messages_),
-      stacking_(document_, clipboard_, *this) {
-    Construct();
-}
-
-EditorWindow::EditorWindow(QWidget* parent, MessageBoxes& messages, FileDialogs& dialogs)
-    : QAbstractScrollArea(parent),
-      messages_(messages),
-      dialogs_(dialogs),
-      files_(document_, *this, messages_, dialogs_),
-      clipboard_(document_, *this, messages_),
-      stacking_(document_, clipboard_, *this) {
-    Construct();
-}
-
-EditorWindow::~EditorWindow() = default;
-
-void EditorWindow::Construct() {
+EditorWindow::EditorWindow(EditingSession& session, QWidget* parent)
+    : QAbstractScrollArea(parent), session_(session) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -69,9 +41,16 @@ void EditorWindow::Construct() {
         bar->setRange(0, kInitialScrollUnit * kInitialScrollUnits);
     }
 
-    document_.pageColour = kWhite;
-    files_.SetLastFolder(QCoreApplication::applicationDirPath() + u'/');
     SetPixelsPerMm(logicalDpiX() / 25.4);
+
+    session_.AttachView(this);
+    connect(&session_, &EditingSession::Changed, this, &EditorWindow::Redraw);
+    connect(&session_, &EditingSession::StartScreenChanged, this,
+            &EditorWindow::OnStartScreenChanged);
+}
+
+EditorWindow::~EditorWindow() {
+    session_.AttachView(nullptr);
 }
 
 // --- Zoom --------------------------------------------------------------------------------
@@ -143,10 +122,6 @@ void EditorWindow::UpdateScrollRange() {
     v->setValue(0);
 }
 
-QString EditorWindow::ZoomPaneText(int percent) {
-    return QStringLiteral("%1=%2%").arg(ResourceString(kZoomPaneLabel)).arg(percent);
-}
-
 // --- View geometry -------------------------------------------------------------------------
 
 void EditorWindow::SetPixelsPerMm(double pixelsPerMm) {
@@ -157,15 +132,15 @@ void EditorWindow::SetPixelsPerMm(double pixelsPerMm) {
 }
 
 QRect EditorWindow::PageRect() const {
-    return ::quenby::PageRect(document_, zoomPercent_, pixelsPerMm_);
+    return ::quenby::PageRect(session_.document(), zoomPercent_, pixelsPerMm_);
 }
 
 QRect EditorWindow::WidenedPageRect() const {
-    return ::quenby::WidenedPageRect(document_, zoomPercent_, pixelsPerMm_);
+    return ::quenby::WidenedPageRect(session_.document(), zoomPercent_, pixelsPerMm_);
 }
 
 QPoint EditorWindow::PageOrigin() const {
-    return view::PageOriginFor(document_, PageRect().size());
+    return view::PageOriginFor(session_.document(), PageRect().size());
 }
 
 QPoint EditorWindow::ScrollPosition() const {
@@ -180,22 +155,16 @@ QSize EditorWindow::ClientSize() const {
     return viewport()->size();
 }
 
-// --- Faces and orientation ---------------------------------------------------------------------
-
-void EditorWindow::ShowFace(int face) {
-    if (document_.isCard != kCard || face < 0 || face >= kFaceCount) {
-        return;  // only a card has faces to turn to
-    }
-    document_.SelectFace(face);
-    emit FaceShown(face);
-    Redraw();
-}
+// --- Orientation ------------------------------------------------------------------------------
 
 void EditorWindow::OrientationCommand(int command) {
-    if (command != kPortraitCommand && command != kLandscapeCommand) {
+    if (command != cmd::kPortrait && command != cmd::kLandscape) {
         return;
     }
-    document_.orientation = command == kLandscapeCommand ? 1 : 0;
+    Document& doc = session_.document();
+    // Marked modified even when the orientation stays; the edit repaints at its end.
+    const auto edit = session_.Edit(EditScope::Unrecorded);
+    doc.orientation = command == cmd::kLandscape ? 1 : 0;
     ApplyOrientation();
     if (view::IsFitRow(zoomListRow_)) {
         FitZoom();
@@ -203,24 +172,19 @@ void EditorWindow::OrientationCommand(int command) {
     // The face changed its shape: the scroll range follows at a fixed zoom too.
     UpdateScrollRange();
     UpdateRulers();
-    document_.modified = true;
-    emit OrientationChanged(document_.orientation);
-    Redraw();
+    emit OrientationChanged(doc.orientation);
 }
 
 void EditorWindow::ApplyOrientation() {
     // The printer's settings record: device-mode orientation = orientation + 1.
     if (printer_) {
-        printer_->ApplyOrientation(document_.orientation);
+        printer_->ApplyOrientation(session_.document().orientation);
     }
 }
 
 void EditorWindow::RefreshPageLayout() {
     if (printer_) {
-        const QSizeF custom = PaperTable::CustomSizeMm();
-        const bool isCustom = document_.paperSize == kCustomPaper;
-        printer_->ApplyPaper(PaperTable::PrinterPaperCode(document_.paperSize),
-                             isCustom ? custom.width() : 0, isCustom ? custom.height() : 0);
+        ApplyLayoutToPrinter(*printer_, session_.document());
     }
     if (view::IsFitRow(zoomListRow_)) {
         FitZoom();
@@ -229,10 +193,9 @@ void EditorWindow::RefreshPageLayout() {
     emit PageLayoutRefreshed();
 }
 
-// --- State the commands read -------------------------------------------------------------------
+// --- Mouse and keys -----------------------------------------------------------------------------
 
-void EditorWindow::SetStartScreenUp(bool up) {
-    startScreenUp_ = up;
+void EditorWindow::OnStartScreenChanged(bool up) {
     if (!up) {
         FitZoom();
         UpdateScrollRange();
@@ -240,15 +203,8 @@ void EditorWindow::SetStartScreenUp(bool up) {
     }
 }
 
-void EditorWindow::SetCurrentTool(int tool) {
-    if (tool != currentTool_) {
-        currentTool_ = tool;
-        emit ToolChanged(tool);
-    }
-}
-
 void EditorWindow::AbandonDrag() {
-    SetCurrentTool(0);
+    session_.SetTool(kSelectTool);
     viewport()->setCursor(Qt::ArrowCursor);
     drawing_ = false;
     resizing_ = false;
@@ -298,17 +254,17 @@ PageViewState EditorWindow::ViewState() const {
 }
 
 QRect EditorWindow::PrintableArea() const {
-    if (!printer_ || !document_.showMargins) {
+    if (!printer_ || !session_.document().showMargins) {
         return {};
     }
-    return PrintableAreaDocUnits(*printer_, document_, pixelsPerMm_);
+    return PrintableAreaDocUnits(*printer_, session_.document(), pixelsPerMm_);
 }
 
 QRect EditorWindow::RenderView(QImage& target) {
     PageViewState state = ViewState();
     state.clientRect = target.rect();
     QPainter painter(&target);
-    faceRect_ = PaintPageView(painter, document_, state);
+    faceRect_ = PaintPageView(painter, session_.document(), state);
     return faceRect_;
 }
 
@@ -396,12 +352,9 @@ void EditorWindow::keyPressEvent(QKeyEvent* event) {
             controlDown_ = true;
             break;
         case Qt::Key_Delete:
-            // Only with something to delete: an idle key must not mark the document
-            // modified nor replace the undo snapshot.
-            if (clipboard_.CanCopy(startScreenUp_)) {
-                clipboard_.DeleteSelection();
-                Redraw();
-            }
+            // The delete command itself, which does nothing without a selection (an
+            // idle key must not mark the document modified nor replace the snapshot).
+            session_.commands().Execute(cmd::kDelete);
             break;
         default:
             break;
@@ -458,7 +411,7 @@ void EditorWindow::UpdateRulers() {
     }
 }
 
-// --- DocumentHost
+// --- EditorView
 // ----------------------------------------------------------------------------------
 
 void EditorWindow::SetBusy(bool busy) {

@@ -1,13 +1,7 @@
 #pragma once
 
-#include "clipboard/ClipboardAndUndo.h"
-#include "clipboard/StackingOrder.h"
-#include "document/Document.h"
-#include "document/DocumentController.h"
-#include "document/DocumentHost.h"
 #include "document/ElementOwner.h"
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
+#include "editing/EditorView.h"
 #include "view/PageViewPainter.h"
 
 #include <QAbstractScrollArea>
@@ -15,37 +9,33 @@
 #include <QPainter>
 #include <QPointer>
 
-#include <memory>
 
 namespace quenby {
 
+class EditingSession;
 class HorizontalRuler;
 class PrinterObject;
 class Ruler;
 class VerticalRuler;
 
-// The frame's client window: it holds the document and everything that edits it, and
-// shows the current face on the desk at the chosen zoom, scrolled.
+// The frame's client window: it shows the current face of the editing session's
+// document on the desk at the chosen zoom, scrolled, and repaints whenever the session
+// reports a change. It gives the session the page view's zoom and origin; the document
+// and everything that edits it live in the session.
 //
 // Everything the window shows is drawn into a client-sized image, the surface; a paint
 // of the window copies the surface to the screen. A full repaint renders the view into
 // the surface first. Feedback between repaints (handles, rubber bands) is drawn into the
 // surface in the not-XOR mode through DirectDrawing, so drawing it twice restores it.
-class EditorWindow final : public QAbstractScrollArea, public ElementOwner, public DocumentHost {
+class EditorWindow final : public QAbstractScrollArea, public ElementOwner, public EditorView {
     Q_OBJECT
 
 public:
-    explicit EditorWindow(QWidget* parent = nullptr);
-    // With message boxes and file dialogs of the caller's (tests answer them).
-    EditorWindow(QWidget* parent, MessageBoxes& messages, FileDialogs& dialogs);
+    // Shows `session`'s document for as long as the window lives.
+    explicit EditorWindow(EditingSession& session, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
-    Document& document() { return document_; }
-    const Document& document() const { return document_; }
-    DocumentController& files() { return files_; }
-    ClipboardAndUndo& clipboard() { return clipboard_; }
-    StackingOrder& stacking() { return stacking_; }
-    MessageBoxes& messages() { return messages_; }
+    EditingSession& session() const { return session_; }
 
     // The application's printer: its settings record takes the orientation, and its
     // printable area is outlined on the face. Without one no outline is drawn.
@@ -71,8 +61,6 @@ public:
     void FitZoom();
     // Recomputes the scroll range and scrolls to the top-left corner.
     void UpdateScrollRange();
-    // The zoom pane's text, "Zoom=75%".
-    static QString ZoomPaneText(int percent);
 
     // --- View geometry ----------------------------------------------------------------
     double PixelsPerMm() const { return pixelsPerMm_; }
@@ -92,19 +80,11 @@ public:
     QPoint ScrollOrigin() const override { return PageOrigin() - ScrollPosition(); }
     bool IsPrinting() const override { return false; }
 
-    // --- Faces and orientation ----------------------------------------------------------
-    // Commands 1600..1603: shows face `face` with nothing selected.
-    void ShowFace(int face);
-    void FaceCommand(int command) { ShowFace(command - 1600); }
+    // --- Orientation --------------------------------------------------------------------
     // Commands 5000 (portrait) and 5001 (landscape).
     void OrientationCommand(int command);
 
-    // --- State the commands read ----------------------------------------------------------
-    bool StartScreenUp() const { return startScreenUp_; }
-    // Closing the start screen fits the zoom and the scroll range to the new document.
-    void SetStartScreenUp(bool up);
-    int CurrentTool() const { return currentTool_; }
-    void SetCurrentTool(int tool);
+    // --- Mouse and keys --------------------------------------------------------------------
     bool ControlDown() const { return controlDown_; }
     // A drag ended over a ruler: back to the select tool, nothing half-drawn kept.
     void AbandonDrag();
@@ -115,7 +95,7 @@ public:
 
     // --- Painting --------------------------------------------------------------------------
     // The whole view is rendered again and shown.
-    void Redraw() override;
+    void Redraw();
     // The view and both rulers (the R and F3 keys).
     void RedrawAll();
     void SetPaintingSuspended(bool suspended);  // while the template browser runs
@@ -144,34 +124,22 @@ public:
     VerticalRuler* verticalRuler() const;
     void AttachRuler(Ruler* ruler, bool horizontal);
 
-    // --- DocumentHost ----------------------------------------------------------------------
-    void CloseOverlayPanel() override { emit CloseOverlayPanelRequested(); }
+    // --- EditorView -------------------------------------------------------------------------
+    const ElementOwner& ViewParameters() const override { return *this; }
     void SetBusy(bool busy) override;
     void SetTitle(const QString& title) override;
+    void CloseOverlayPanel() override { emit CloseOverlayPanelRequested(); }
     void RefreshScrollRange() override { UpdateScrollRange(); }
     void ApplyOrientation() override;
-    void ShowPaperSize(int paperSize) override { emit PaperSizeShown(paperSize); }
-    void ShowTileCounts(bool enabled, int across, int down) override {
-        emit TileCountsShown(enabled, across, down);
-    }
     void RefreshPageLayout() override;
-    void SelectSelectTool() override { SetCurrentTool(0); }
-    void TakeSnapshot() override { clipboard_.TakeSnapshot(); }
-    void DiscardSnapshot() override { clipboard_.DiscardSnapshot(); }
-    void AddRecentFile(const QString& path) override { emit RecentFileAdded(path); }
 
 signals:
     void ZoomChanged(int percent);
     // −1 after a zoom step: the list shows no row, only the percentage as its text.
     void ZoomListRowChanged(int row);
     void OrientationChanged(int orientation);
-    void FaceShown(int face);
-    void ToolChanged(int tool);
     // Once, right after the first paint: the shell's start-up step (start screen).
     void FirstPaint();
-    void PaperSizeShown(int paperSize);
-    void TileCountsShown(bool enabled, int across, int down);
-    void RecentFileAdded(const QString& path);
     void PageLayoutRefreshed();
     void CloseOverlayPanelRequested();
 
@@ -185,21 +153,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Construct();
+    // Closing the start screen fits the zoom and the scroll range to the new document.
+    void OnStartScreenChanged(bool up);
     PageViewState ViewState() const;
     QRect PrintableArea() const;
     void RenderIfPending();
     void UpdateRulers();
     Ruler* RulerAt(QPoint globalPos) const;
 
-    std::unique_ptr<MessageBoxes> ownMessages_;
-    std::unique_ptr<FileDialogs> ownDialogs_;
-    MessageBoxes& messages_;
-    FileDialogs& dialogs_;
-    Document document_;
-    DocumentController files_;
-    ClipboardAndUndo clipboard_;
-    StackingOrder stacking_;
+    EditingSession& session_;
     PrinterObject* printer_ = nullptr;
 
     int zoomPercent_ = 25;
@@ -214,8 +176,6 @@ private:
     bool paintingSuspended_ = false;
     bool printJobRunning_ = false;
 
-    bool startScreenUp_ = false;
-    int currentTool_ = 0;
     bool controlDown_ = false;
     // Drag states of the mouse editing; a release over a ruler clears them.
     bool drawing_ = false;

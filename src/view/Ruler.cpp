@@ -1,5 +1,6 @@
 #include "view/Ruler.h"
 
+#include "editing/EditingSession.h"
 #include "platform/ResourceImages.h"
 #include "view/EditorWindow.h"
 #include "view/RulerScale.h"
@@ -82,7 +83,7 @@ void Ruler::paintEvent(QPaintEvent*) {
     const int wr = width();
     const int hr = height();
     const int length = horizontal ? wr : hr;
-    const Document& doc = editor.document();
+    const Document& doc = editor.session().document();
     const ruler::Layout layout = ruler::LayoutFor(
         length, editor.ZoomPercent(), editor.PixelsPerMm(), FaceOffset(editor, horizontal),
         horizontal ? doc.originX : doc.originY, horizontal);

@@ -1,12 +1,18 @@
 #include "view/ViewGeometry.h"
 
 #include "document/Document.h"
+#include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace quenby::view {
+
+QString ZoomPaneText(int percent) {
+    return QStringLiteral("%1=%2%").arg(ResourceString(str::kZoomLabel)).arg(percent);
+}
 
 int SteppedZoom(int zoomPercent, int n) {
     if (n == kZoomInCommand) {

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <array>
 
@@ -56,6 +57,9 @@ FitResult FitPercent(int row, QSize client, QSize widenedFace, int zoomPercent);
 // Scroll range in pixels for the client size, the widened face and the zoom list row:
 // none along a direction the fit mode makes fit, none where the canvas fits.
 QSize ScrollRangeFor(QSize client, QSize widenedFace, int row);
+
+// The status bar's zoom pane after a zoom change, "Zoom=75%".
+QString ZoomPaneText(int percent);
 
 // Where the face's top-left corner lies on the canvas: 30 pixels in for a page set,
 // and as far again as a tenth of the face for a card, to leave room for its flap.

@@ -1,127 +1,178 @@
+// The enablers and ticks of the command table as the running program shows them:
+// every row reads the real editing session, window and frame, never a copy of their
+// state built for the test.
+#include "app/StudioApp.h"
+#include "document/ElementOperations.h"
+#include "editing/EditingSession.h"
 #include "platform/CommandIds.h"
-#include "app/CommandMap.h"
-#include "app/CommandState.h"
+#include "platform/CommandTable.h"
+#include "view/EditorWindow.h"
+#include "view/ViewGeometry.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace quenby {
 namespace {
 
-CommandState Ready() {
-    CommandState s;
-    s.startScreenUp = false;
-    return s;
-}
+class CommandEnablersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StudioPaths paths;
+        paths.userSettingsFile = dir.filePath(QStringLiteral("config/Craftdesk-1.0.ini"));
+        paths.programFolder = dir.filePath(QStringLiteral("program/"));
+        app = std::make_unique<StudioApp>(paths);
+        app->Start();
+        for (int i = 0; i < 200 && !app->startScreenUp(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        ASSERT_TRUE(app->startScreenUp());
+    }
 
-TEST(CommandEnablersTest, OnlyTheAlwaysCommandsStayOnWhileTheStartScreenShows) {
-    CommandMap map;
-    CommandState s;  // start screen up
-    s.selectedCount = 1;
-    s.selectedKind = ElementKind::Text;
-    s.modified = s.hasPath = s.undoAvailable = s.clipboardFull = s.isCard = true;
-    map.SetStateSource([&s] { return s; });
-    map.Refresh();
+    // A card with the start screen gone, as after the card button.
+    void Ready() {
+        session().document().ChooseCardType(3);
+        app->CloseStartScreen();
+    }
+
+    Element& Add(ElementKind kind, bool selected, int face = 0) {
+        ElementPtr e = CreateElement(FixedOwner(), face, kind,
+                                     {QPoint(0, 0), QPoint(9, 0), QPoint(9, 9), QPoint(0, 9)});
+        e->selected = selected ? 1 : 0;
+        Element& ref = *e;
+        session().document().elements.Append(std::move(e));
+        return ref;
+    }
+
+    bool On(int id) {
+        commands().Refresh();
+        return commands().Action(id)->isEnabled();
+    }
+    bool Ticked(int id) {
+        commands().Refresh();
+        return commands().Action(id)->isChecked();
+    }
+
+    EditingSession& session() { return app->session(); }
+    CommandTable& commands() { return app->commands(); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<StudioApp> app;
+};
+
+TEST_F(CommandEnablersTest, OnlyTheAlwaysCommandsStayOnWhileTheStartScreenShows) {
+    // Everything a command could want, but the start screen is up.
+    session().document().ChooseCardType(3);
+    Add(ElementKind::Text, true);
+    session().document().modified = true;
+    session().document().documentPath = dir.filePath(QStringLiteral("a.wxd"));
+    session().undo().CopySelection();
+    session().undo().TakeSnapshot();
+    commands().Refresh();
     const std::vector<int> always{24331, 24332, 11845, 24338, 24310, 8079,
                                   8090,  8432,  11846, 11847, 2009};
     int greyed = 0;
-    for (int id : map.Ids()) {
-        const bool on = map.Action(id)->isEnabled();
+    for (int id : commands().Ids()) {
+        const bool on = commands().Action(id)->isEnabled();
         const bool isAlways = std::find(always.begin(), always.end(), id) != always.end();
         EXPECT_EQ(on, isAlways) << id;
         greyed += on ? 0 : 1;
     }
-    EXPECT_EQ(greyed, static_cast<int>(map.Ids().size() - always.size()));
+    EXPECT_EQ(greyed, static_cast<int>(commands().Ids().size() - always.size()));
     // A command that its enabler refuses does not run, whatever triggers it.
-    bool ran = false;
-    map.SetHandler(cmd::kCut, [&ran] { ran = true; });
-    EXPECT_FALSE(map.Execute(cmd::kCut));
-    EXPECT_FALSE(ran);
+    commands().Action(cmd::kCut)->trigger();
+    EXPECT_EQ(session().document().elements.Count(), 1);
+    EXPECT_FALSE(commands().Execute(cmd::kCut));
 }
 
-TEST(CommandEnablersTest, FormatCommandsFollowTheSelectedKind) {
-    CommandState s = Ready();
-    s.selectedCount = 1;
-    s.selectedKind = ElementKind::Text;
-    EXPECT_FALSE(EvaluateCommand(cmd::kFill, s).enabled);
-    EXPECT_TRUE(EvaluateCommand(cmd::kTextFont, s).enabled);
-    EXPECT_FALSE(EvaluateCommand(cmd::kTurnText, s).enabled);
-    s.selectedKind = ElementKind::CircularText;
-    EXPECT_TRUE(EvaluateCommand(cmd::kTurnText, s).enabled);
-    s.selectedKind = ElementKind::Line;
-    EXPECT_TRUE(EvaluateCommand(cmd::kOutline, s).enabled);
-    EXPECT_FALSE(EvaluateCommand(cmd::kFill, s).enabled);
-    s.selectedCount = 2;
-    s.selectedKind = ElementKind::Text;
-    EXPECT_FALSE(EvaluateCommand(cmd::kTextFont, s).enabled);
-    EXPECT_FALSE(EvaluateCommand(cmd::kDeleteElement, s).enabled);
-    EXPECT_TRUE(EvaluateCommand(cmd::kCopy, s).enabled);
-    s.selectedCount = 0;
-    EXPECT_FALSE(EvaluateCommand(cmd::kCopy, s).enabled);
-    EXPECT_FALSE(EvaluateCommand(cmd::kToFront, s).enabled);
+TEST_F(CommandEnablersTest, FormatCommandsFollowTheSelectedKind) {
+    Ready();
+    Element& text = Add(ElementKind::Text, true);
+    EXPECT_FALSE(On(cmd::kFill));
+    EXPECT_TRUE(On(cmd::kTextFont));
+    EXPECT_FALSE(On(cmd::kTurnText));
+    text.kind = ElementKind::CircularText;
+    EXPECT_TRUE(On(cmd::kTurnText));
+    text.kind = ElementKind::Line;
+    EXPECT_TRUE(On(cmd::kOutline));
+    EXPECT_FALSE(On(cmd::kFill));
+    text.kind = ElementKind::Text;
+    Add(ElementKind::Text, true, 2);  // a selection on another face counts too
+    EXPECT_FALSE(On(cmd::kTextFont));
+    EXPECT_FALSE(On(cmd::kDeleteElement));
+    EXPECT_TRUE(On(cmd::kCopy));
+    session().document().elements.DeselectAll();
+    EXPECT_FALSE(On(cmd::kCopy));
+    EXPECT_FALSE(On(cmd::kToFront));
 }
 
-TEST(CommandEnablersTest, SaveNeedsAFileNameSaveAsDoesNot) {
-    CommandState s = Ready();
-    s.modified = true;
-    EXPECT_FALSE(EvaluateCommand(cmd::kSave, s).enabled);
-    EXPECT_TRUE(EvaluateCommand(cmd::kSaveAs, s).enabled);
-    s.hasPath = true;
-    EXPECT_TRUE(EvaluateCommand(cmd::kSave, s).enabled);
-    s.modified = false;
-    EXPECT_FALSE(EvaluateCommand(cmd::kSave, s).enabled);
+TEST_F(CommandEnablersTest, SaveNeedsAFileNameSaveAsDoesNot) {
+    Ready();
+    session().document().modified = true;
+    EXPECT_FALSE(On(cmd::kSave));
+    EXPECT_TRUE(On(cmd::kSaveAs));
+    session().document().documentPath = dir.filePath(QStringLiteral("a.wxd"));
+    EXPECT_TRUE(On(cmd::kSave));
+    session().document().modified = false;
+    EXPECT_FALSE(On(cmd::kSave));
 }
 
-TEST(CommandEnablersTest, FaceButtonsTickTheShownFaceOfACard) {
-    CommandState s = Ready();
-    s.isCard = true;
-    s.currentPage = 2;
+TEST_F(CommandEnablersTest, FaceButtonsTickTheShownFaceOfACard) {
+    Ready();
+    ASSERT_TRUE(commands().Execute(cmd::kFace2));
     for (int face = 0; face < 4; ++face) {
-        const CommandStatus status = EvaluateCommand(cmd::kFace0 + face, s);
-        EXPECT_TRUE(status.enabled);
-        EXPECT_EQ(status.checked, face == 2) << face;
+        EXPECT_TRUE(On(cmd::kFace0 + face));
+        EXPECT_EQ(Ticked(cmd::kFace0 + face), face == 2) << face;
     }
-    s.isCard = false;
+    session().document().isCard = kPageSet;
     for (int face = 0; face < 4; ++face) {
-        EXPECT_FALSE(EvaluateCommand(cmd::kFace0 + face, s).enabled);
+        EXPECT_FALSE(On(cmd::kFace0 + face));
     }
 }
 
-TEST(CommandEnablersTest, ZoomButtonsGreyAtTheEnds) {
-    CommandState s = Ready();
-    s.zoomPercent = 300;
-    EXPECT_FALSE(EvaluateCommand(cmd::kZoomIn, s).enabled);
-    EXPECT_TRUE(EvaluateCommand(cmd::kZoomOut, s).enabled);
-    s.zoomPercent = 10;
-    EXPECT_TRUE(EvaluateCommand(cmd::kZoomIn, s).enabled);
-    EXPECT_FALSE(EvaluateCommand(cmd::kZoomOut, s).enabled);
-    s.zoomPercent = 11;
-    EXPECT_TRUE(EvaluateCommand(cmd::kZoomOut, s).enabled);
+TEST_F(CommandEnablersTest, ZoomButtonsGreyAtTheEnds) {
+    Ready();
+    EditorWindow& editor = app->editor();
+    editor.SetZoom(view::kSetZoomBase + 300);
+    EXPECT_FALSE(On(cmd::kZoomIn));
+    EXPECT_TRUE(On(cmd::kZoomOut));
+    editor.SetZoom(view::kSetZoomBase + 10);
+    EXPECT_TRUE(On(cmd::kZoomIn));
+    EXPECT_FALSE(On(cmd::kZoomOut));
+    editor.SetZoom(view::kSetZoomBase + 11);
+    EXPECT_TRUE(On(cmd::kZoomOut));
 }
 
-TEST(CommandEnablersTest, TicksFollowToolOrientationAndSwitches) {
-    CommandState s = Ready();
-    s.tool = 8;
-    EXPECT_TRUE(EvaluateCommand(cmd::kCircularTextTool, s).checked);
-    EXPECT_FALSE(EvaluateCommand(cmd::kSelectTool, s).checked);
-    s.orientation = 1;
-    EXPECT_TRUE(EvaluateCommand(cmd::kLandscape, s).checked);
-    EXPECT_FALSE(EvaluateCommand(cmd::kPortrait, s).checked);
-    s.displayType = 0;
-    EXPECT_TRUE(EvaluateCommand(cmd::kPicturesOnly, s).checked);
-    EXPECT_FALSE(EvaluateCommand(cmd::kPicturesAndText, s).checked);
-    s.printFoldLines = true;
-    s.showMargins = false;
-    EXPECT_TRUE(EvaluateCommand(cmd::kPrintFoldLines, s).checked);
-    EXPECT_FALSE(EvaluateCommand(cmd::kShowMargins, s).checked);
+TEST_F(CommandEnablersTest, TicksFollowToolOrientationAndSwitches) {
+    Ready();
+    ASSERT_TRUE(commands().Execute(cmd::kCircularTextTool));
+    EXPECT_TRUE(Ticked(cmd::kCircularTextTool));
+    EXPECT_FALSE(Ticked(cmd::kSelectTool));
+    ASSERT_TRUE(commands().Execute(cmd::kLandscape));
+    EXPECT_TRUE(Ticked(cmd::kLandscape));
+    EXPECT_FALSE(Ticked(cmd::kPortrait));
+    ASSERT_TRUE(commands().Execute(cmd::kPicturesOnly));
+    EXPECT_TRUE(Ticked(cmd::kPicturesOnly));
+    EXPECT_FALSE(Ticked(cmd::kPicturesAndText));
+    const bool margins = session().document().showMargins;
+    ASSERT_TRUE(commands().Execute(cmd::kPrintFoldLines));
+    ASSERT_TRUE(commands().Execute(cmd::kShowMargins));
+    EXPECT_TRUE(Ticked(cmd::kPrintFoldLines));
+    EXPECT_EQ(Ticked(cmd::kShowMargins), !margins);
 }
 
-TEST(CommandEnablersTest, MenuTextsAndHintsComeFromTheResources) {
-    CommandMap map;
-    EXPECT_EQ(map.Action(cmd::kUndo)->text(), QStringLiteral("Deshacer"));
-    EXPECT_EQ(map.Action(cmd::kTextTool)->statusTip(), QStringLiteral("Añadir un cuadro de texto"));
-    EXPECT_EQ(map.Action(cmd::kTextTool)->toolTip(), QStringLiteral("Texto"));
+TEST_F(CommandEnablersTest, MenuTextsAndHintsComeFromTheResources) {
+    EXPECT_EQ(commands().Action(cmd::kUndo)->text(), QStringLiteral("Deshacer"));
+    EXPECT_EQ(commands().Action(cmd::kTextTool)->statusTip(),
+              QStringLiteral("Añadir un cuadro de texto"));
+    EXPECT_EQ(commands().Action(cmd::kTextTool)->toolTip(), QStringLiteral("Texto"));
+    EXPECT_EQ(commands().Action(cmd::kUndo)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(commands().Action(cmd::kDelete)->shortcuts().size(), 2);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-#include "platform/CommandIds.h"
-#include "app/CommandMap.h"
 #include "app/MainFrame.h"
 #include "app/StartScreen.h"
 #include "app/StudioApp.h"
 #include "document/Document.h"
+#include "editing/EditingSession.h"
+#include "platform/CommandIds.h"
+#include "platform/CommandTable.h"
 #include "view/EditorWindow.h"
 
 #include <QAction>
@@ -189,7 +190,7 @@ TEST_F(StudioAppTest, CancellingTheCardDialogShowsTheStartScreenAgain) {
     EXPECT_TRUE(app->startScreenUp());
     EXPECT_TRUE(app->startScreen()->isVisible());
     EXPECT_FALSE(app->frame().zoomList()->isEnabled());
-    EXPECT_EQ(app->editor().document().isCard, kNoLayout);
+    EXPECT_EQ(app->session().document().isCard, kNoLayout);
 }
 
 TEST_F(StudioAppTest, CardChoiceShowsACardAtWholePage) {
@@ -198,7 +199,7 @@ TEST_F(StudioAppTest, CardChoiceShowsACardAtWholePage) {
     app->OnStartScreenButton(StartScreen::kCardButton);
     EXPECT_FALSE(app->startScreenUp());
     EXPECT_FALSE(app->startScreen()->isVisible());
-    const Document& doc = app->editor().document();
+    const Document& doc = app->session().document();
     EXPECT_EQ(doc.isCard, kCard);
     EXPECT_EQ(doc.cardType, 0);  // the first fold of the list
     MainFrame& frame = app->frame();
@@ -219,7 +220,7 @@ TEST_F(StudioAppTest, ExitButtonEndsAtOnceAndNewBringsTheStartScreenBack) {
     ASSERT_FALSE(app->startScreenUp());
     ASSERT_TRUE(app->commands().Execute(cmd::kNew));  // not modified: no question
     EXPECT_TRUE(app->startScreenUp());
-    EXPECT_EQ(app->editor().document().isCard, kNoLayout);
+    EXPECT_EQ(app->session().document().isCard, kNoLayout);
 
     app->OnStartScreenButton(StartScreen::kExitButton);
     EXPECT_FALSE(app->frame().isVisible());

@@ -12,7 +12,7 @@ namespace {
 
 class RedrawCounter final : public DocumentHost {
 public:
-    void Redraw() override { ++redraws; }
+    void DocumentChanged() override { ++redraws; }
     int redraws = 0;
 };
 

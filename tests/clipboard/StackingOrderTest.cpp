@@ -124,7 +124,7 @@ protected:
     DocumentHost host;
     FakeMessages messages;
     ClipboardAndUndo undo{doc, host, messages};
-    StackingOrder stacking{doc, undo, host};
+    StackingOrder stacking{doc, undo};
 };
 
 TEST_F(StackingCommandTest, GroupMovesWholeSelectionIsKeptAndUndoRestoresOrder) {

@@ -3,12 +3,14 @@
 #include "ViewTestSupport.h"
 #include "clipboard/ClipboardAndUndo.h"
 #include "document/ElementOperations.h"
+#include "platform/CommandIds.h"
 #include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
 #include "view/ViewGeometry.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,17 +32,20 @@ protected:
         }
     }
 
+    // The start screen goes as the card or page-set choice makes it go.
     void MakeCard(int fold) {
         doc().ChooseCardType(fold);
         doc().paperSize = 1;
-        editor().SetStartScreenUp(false);
+        view.session.SetStartScreenUp(true);
+        view.session.SetStartScreenUp(false);
     }
 
     void MakePageSet(int across, int down) {
         doc().isCard = kPageSet;
         doc().tilesAcross = std::uint16_t(across);
         doc().tilesDown = std::uint16_t(down);
-        editor().SetStartScreenUp(false);
+        view.session.SetStartScreenUp(true);
+        view.session.SetStartScreenUp(false);
     }
 
     Element& AddBox(bool selected, int page = 0) {
@@ -59,7 +64,8 @@ protected:
     }
 
     EditorWindow& editor() { return *view.editor; }
-    Document& doc() { return view.editor->document(); }
+    Document& doc() { return view.session.document(); }
+    ClipboardAndUndo& undo() { return view.session.undo(); }
     QSize Client() { return editor().ClientSize(); }
 
     ViewFrame view;
@@ -68,7 +74,7 @@ protected:
 TEST_F(EditorWindowTest, StartsAtAQuarterWithTheWholePageRow) {
     EXPECT_EQ(editor().ZoomPercent(), 25);  // no layout yet: nothing to fit
     EXPECT_EQ(editor().ZoomListRow(), view::kFitWholePage);
-    EXPECT_EQ(EditorWindow::ZoomPaneText(75), QStringLiteral("Zoom=75%"));
+    EXPECT_EQ(view::ZoomPaneText(75), QStringLiteral("Zoom=75%"));
     EXPECT_EQ(doc().pageColour, kWhite);
 }
 
@@ -250,8 +256,8 @@ TEST_F(EditorWindowTest, DeleteKeyDeletesTheSelectionUndoably) {
     Press(Qt::Key_Delete);
     EXPECT_EQ(doc().elements.Count(), 1);
     EXPECT_TRUE(doc().modified);
-    ASSERT_TRUE(editor().clipboard().undoAvailable());
-    editor().clipboard().RestoreSnapshot();
+    ASSERT_TRUE(undo().undoAvailable());
+    undo().RestoreSnapshot();
     EXPECT_EQ(doc().elements.Count(), 2);
 }
 
@@ -262,17 +268,19 @@ TEST_F(EditorWindowTest, DeleteKeyWithNothingSelectedChangesNothing) {
     Press(Qt::Key_Delete);
     EXPECT_EQ(doc().elements.Count(), 1);
     EXPECT_FALSE(doc().modified);
-    EXPECT_FALSE(editor().clipboard().undoAvailable());
+    EXPECT_FALSE(undo().undoAvailable());
 }
 
 TEST_F(EditorWindowTest, HostSnapshotsGoToTheClipboardAndUndo) {
     MakeCard(3);
     AddBox(false);
-    DocumentHost& host = editor();
-    host.TakeSnapshot();
-    EXPECT_TRUE(editor().clipboard().undoAvailable());
-    host.DiscardSnapshot();
-    EXPECT_FALSE(editor().clipboard().undoAvailable());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tarjeta.wxd"));
+    ASSERT_TRUE(view.session.files().SaveDocument(path));
+    ASSERT_TRUE(view.session.files().LoadDocument(path, false));  // a load takes one
+    EXPECT_TRUE(undo().undoAvailable());
+    view.session.files().ClearDocument();  // and clearing drops it
+    EXPECT_FALSE(undo().undoAvailable());
 }
 
 TEST_F(EditorWindowTest, DrawingTwiceInNotXorRestoresEveryPixel) {
@@ -318,12 +326,12 @@ TEST_F(EditorWindowTest, FirstPaintIsAnnouncedOnceAfterThePaint) {
 TEST_F(EditorWindowTest, FaceCommandsTurnACardAndClearTheSelection) {
     MakeCard(5);
     Element& box = AddBox(true);
-    editor().FaceCommand(1602);
+    view.session.commands().Execute(cmd::kFace2);
     EXPECT_EQ(doc().currentPage, 2);
     EXPECT_EQ(box.selected, 0);
     MakePageSet(1, 1);
     doc().currentPage = 0;
-    editor().ShowFace(3);
+    view.session.commands().Execute(cmd::kFace3);
     EXPECT_EQ(doc().currentPage, 0);  // a page set has one face
 }
 
@@ -332,16 +340,16 @@ TEST_F(EditorWindowTest, RulerCornerPressAndReleaseReachTheEditor) {
     QTest::mousePress(view.horizontal, Qt::LeftButton, {}, QPoint(5, 7));
     EXPECT_EQ(editor().LastRulerCornerPress(), QPoint(-5, -7));
     QTest::mouseRelease(view.horizontal, Qt::LeftButton, {}, QPoint(5, 7));
-    editor().SetCurrentTool(2);  // a box being drawn
+    view.session.SetTool(kBoxTool);  // a box being drawn
     QTest::mousePress(view.vertical, Qt::LeftButton, {}, QPoint(10, 60));
     QTest::mouseRelease(view.vertical, Qt::LeftButton, {}, QPoint(10, 60));
-    EXPECT_EQ(editor().CurrentTool(), 0);
+    EXPECT_EQ(view.session.Tool(), kSelectTool);
     EXPECT_EQ(editor().LastRulerCornerPress(), QPoint(-5, -7));  // not the corner
 }
 
 TEST_F(EditorWindowTest, ReleaseOverARulerAfterAPressOnThePageAbandonsTheDrag) {
     MakeCard(3);
-    editor().SetCurrentTool(3);
+    view.session.SetTool(kEllipseTool);
     QTest::mousePress(editor().viewport(), Qt::LeftButton, {}, QPoint(100, 100));
     // The page holds the mouse: the release comes to it, over the vertical ruler.
     const QPoint overRuler =
@@ -350,7 +358,7 @@ TEST_F(EditorWindowTest, ReleaseOverARulerAfterAPressOnThePageAbandonsTheDrag) {
                         QPointF(view.vertical->mapToGlobal(QPoint(8, 100))), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(editor().viewport(), &release);
-    EXPECT_EQ(editor().CurrentTool(), 0);
+    EXPECT_EQ(view.session.Tool(), kSelectTool);
 }
 
 }  // namespace

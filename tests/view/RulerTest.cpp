@@ -72,9 +72,10 @@ protected:
         view = std::make_unique<ViewFrame>(size);
         view->frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view->frame));
-        Document& doc = view->editor->document();
+        Document& doc = view->session.document();
         doc.isCard = kPageSet;
-        view->editor->SetStartScreenUp(false);
+        view->session.SetStartScreenUp(true);
+        view->session.SetStartScreenUp(false);
         view->editor->SelectZoomListRow(view::kFirstPercentRow + 4);  // 100 %
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
@@ -151,7 +152,8 @@ TEST_F(RulerWidgetTest, ShortRulerShowsScalingErrorAndStillPaints) {
 TEST(RulerLifetimeTest, RulerOutlivingTheEditorPaintsOnlyItsBackground) {
     FakeMessages messages;
     FakeFileDialogs dialogs;
-    auto editor = std::make_unique<EditorWindow>(nullptr, messages, dialogs);
+    EditingSession session(messages, dialogs);
+    auto editor = std::make_unique<EditorWindow>(session);
     HorizontalRuler ruler(nullptr, *editor);
     ruler.resize(300, 20);
     editor.reset();  // the frame may take the editor down first

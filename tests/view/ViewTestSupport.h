@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/EditingSession.h"
 #include "view/EditorWindow.h"
 #include "view/HorizontalRuler.h"
 #include "view/VerticalRuler.h"
@@ -38,7 +39,7 @@ public:
 // the vertical ruler at its left, at 96 dots per inch.
 struct ViewFrame {
     explicit ViewFrame(QSize size = QSize(900, 700)) {
-        editor = new EditorWindow(&frame, messages, dialogs);
+        editor = new EditorWindow(session, &frame);
         horizontal = new HorizontalRuler(&frame, *editor);
         vertical = new VerticalRuler(&frame, *editor);
         auto* grid = new QGridLayout(&frame);
@@ -57,6 +58,7 @@ struct ViewFrame {
 
     FakeMessages messages;
     FakeFileDialogs dialogs;
+    EditingSession session{messages, dialogs};
     QWidget frame;
     PaintCounter paints;
     EditorWindow* editor = nullptr;

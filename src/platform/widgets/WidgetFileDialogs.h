@@ -10,6 +10,8 @@ namespace quenby {
 class WidgetFileDialogs final : public FileDialogs {
 public:
     explicit WidgetFileDialogs(QWidget* owner) : owner_(owner) {}
+    // The window the boxes belong to once it exists.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
 
     std::optional<QString> ChooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(const FileDialogRequest& request) override;

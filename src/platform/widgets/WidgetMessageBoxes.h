@@ -10,6 +10,8 @@ namespace quenby {
 class WidgetMessageBoxes final : public MessageBoxes {
 public:
     explicit WidgetMessageBoxes(QWidget* owner) : owner_(owner) {}
+    // The window the boxes belong to once it exists.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
 
     MessageAnswer Show(const QString& text, const QString& caption, MessageButtons buttons,
                        MessageIcon icon, bool owned) override;

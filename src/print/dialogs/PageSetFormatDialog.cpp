@@ -1,5 +1,6 @@
 #include "print/dialogs/PageSetFormatDialog.h"
 
+#include "document/Document.h"
 #include "print/PaperLayout.h"
 #include "print/SheetLayout.h"
 
@@ -16,9 +17,6 @@
 
 namespace quenby {
 namespace {
-
-constexpr int kEnvelopeDL = 4;
-constexpr int kEnvelopeC6 = 5;
 
 QSpinBox* MakeCountField(QWidget* parent) {
     auto* field = new QSpinBox(parent);
@@ -82,7 +80,7 @@ PageSetFormat PageSetFormatDialog::Format() const {
     format.paperIndex = paper_->currentIndex() >= 0 ? paper_->currentIndex() : 1;
     format.across = ReadTileCount(across_->text());
     format.down = ReadTileCount(down_->text());
-    if (format.paperIndex == kEnvelopeDL || format.paperIndex == kEnvelopeC6) {
+    if (IsEnvelopePaper(format.paperIndex)) {
         format.across = 1;
         format.down = 1;
     }

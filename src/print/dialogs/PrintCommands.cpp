@@ -2,14 +2,14 @@
 
 #include "document/Document.h"
 #include "platform/MessageBoxes.h"
-#include "platform/widgets/PrinterObject.h"
 #include "platform/ResourceStrings.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
-#include "print/dialogs/PreviewFrame.h"
-#include "print/dialogs/PrintLoop.h"
 #include "print/PrintableArea.h"
 #include "print/SheetLayout.h"
 #include "print/StudioPrintout.h"
+#include "print/dialogs/PreviewFrame.h"
+#include "print/dialogs/PrintLoop.h"
 
 #include <QDir>
 #include <QFileInfo>

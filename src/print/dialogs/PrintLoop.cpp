@@ -2,8 +2,8 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/widgets/PrinterObject.h"
-#include "print/dialogs/PrintProgressDialog.h"
 #include "print/StudioPrintout.h"
+#include "print/dialogs/PrintProgressDialog.h"
 
 #include <QApplication>
 #include <QFileInfo>
