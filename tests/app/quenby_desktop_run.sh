@@ -137,4 +137,60 @@ rc=$?
 [ -e "$config" ] || fail "closing did not write the settings"
 grep -q '^\[Toolbar4\]' "$config" || fail "the toolbars were not written"
 echo "ok: save question"
+
+# 5. A card template: Ctrl+A selects the front's elements only, Delete removes them and
+#    Ctrl+Z brings them back; what Save As writes holds every element again.
+tool=$(dirname "$quenby")/quenby-tool
+template=$(dirname "$quenby")/../share/quenby/Templates/1/Corazones.wxd
+[ -f "$template" ] || fail "no card template at $template"
+elements() { "$tool" info "$1" 2>/dev/null | grep -c '"kind"'; }
+on_face() { "$tool" info "$1" 2>/dev/null | grep -c "\"page\": $2,"; }
+all=$(elements "$template")
+front=$(on_face "$template" 0)
+[ "$all" -gt "$front" ] && [ "$front" -gt 0 ] || fail "the template has no elements beside the front"
+save_as() {  # frame file
+    press "$1" alt+f Down Down Down Return   # Fichero > Guardar como...
+    local dialog
+    dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no Save As dialog"
+    sleep 0.5
+    press "$dialog" ctrl+a
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    for i in $(seq 1 100); do
+        [ -s "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "Save As wrote nothing to $2"
+}
+"$quenby" &
+pid=$!
+start=$(wait_window "$title" 800) || fail "no start screen (template run)"
+sleep 0.5
+xdotool mousemove --window "$start" 471 287 click 1
+dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no template dialog"
+sleep 0.5
+press "$dialog" ctrl+a
+xdotool type --delay 20 "$(readlink -f "$template")"
+xdotool key Return
+sleep 1
+frame=$(wait_window "$title" 100000 801) || fail "no main frame after the template"
+find_window "$title" 800 >/dev/null && fail "the start screen is still up after the template"
+press "$frame" ctrl+a Delete
+sleep 0.5
+import -window root "$shots/template-front-deleted.png"
+save_as "$frame" "$work/sin-portada.wxd"
+[ "$(elements "$work/sin-portada.wxd")" -eq $((all - front)) ] ||
+    fail "select all and delete left $(elements "$work/sin-portada.wxd") of $all elements, not $((all - front))"
+[ "$(on_face "$work/sin-portada.wxd" 0)" -eq 0 ] || fail "the front kept elements after select all and delete"
+press "$frame" ctrl+z
+sleep 0.5
+import -window root "$shots/template-undone.png"
+save_as "$frame" "$work/deshecho.wxd"
+[ "$(elements "$work/deshecho.wxd")" -eq "$all" ] ||
+    fail "after Ctrl+Z the saved card holds $(elements "$work/deshecho.wxd") of $all elements"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the saved card did not close cleanly ($rc)"
+echo "ok: template, select all, delete, undo, save as"
 exit 0
