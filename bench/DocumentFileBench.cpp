@@ -113,4 +113,3 @@ BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();

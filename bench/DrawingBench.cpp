@@ -1,6 +1,5 @@
 // Element drawing: the busy page on the screen and for a 600-dpi printer, the
 // transparent pictures beside opaque ones, and the mouse code's bounds and hit tests.
-#include "BenchApplication.h"
 #include "BusyFace.h"
 
 #include "document/ElementDrawing.h"
@@ -10,7 +9,6 @@
 #include "graphics/TransparentPicture.h"
 #include "platform/DeviceContext.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QPageSize>
@@ -31,7 +29,6 @@ constexpr int kPrinterZoom = kPrinterDpi * 100 / 96;  // document units to 600-d
 
 struct BusyScene {
     explicit BusyScene(int zoom, bool printing = false) : owner(zoom, {}, printing) {
-        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc);
     }
     // Keeps only the elements of one sort: 1 shapes, 2 texts, 3 pictures.
@@ -113,7 +110,6 @@ BENCHMARK(BM_BusyPictures)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond
 // elements (the busy face's mix, five times over) for one pointer position.
 void BM_BoundsAndHitTests1000(benchmark::State& state) {
     FixedOwner owner(100);
-    bench::EnsureBenchApplication();
     std::vector<ElementPtr> elements;
     for (int copy = 0; copy < 5; ++copy) {
         Document doc;

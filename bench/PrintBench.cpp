@@ -1,7 +1,6 @@
 // Printing an A4 quarter-fold card whose four faces are the busy face: to a PDF
 // file at 300 and 600 dots per inch (time and file size) and one repaint of its
 // preview, each beside drawing the same sheet into an image of the same size.
-#include "BenchApplication.h"
 #include "BusyFace.h"
 
 #include "platform/MessageBoxes.h"
@@ -10,7 +9,7 @@
 #include "print/dialogs/PreviewFrame.h"
 #include "print/SheetPainter.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -27,7 +26,6 @@ constexpr double kScreenPixelsPerMm = 96 / 25.4;
 // so that each quarter of the sheet is as busy as a whole busy page.
 struct BusyCard {
     BusyCard() {
-        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc);
         const int count = doc.elements.Count();
         for (int i = 0; i < count; ++i) {

@@ -2,14 +2,12 @@
 // flap, dog-ear and margins, the dot grid, a busy face and the handles of 20 selected
 // elements, at 25 %, 100 % and 300 %; beside a plain copy of a surface of the same
 // size, which is what showing a rendered surface costs. Aim: 33 ms at 100 %.
-#include "BenchApplication.h"
 #include "BusyFace.h"
 #include "document/Document.h"
 #include "document/ElementOperations.h"
 #include "print/PaperLayout.h"
 #include "view/PageViewPainter.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -24,7 +22,6 @@ const QSize kClientSize(1600, 1000);
 
 struct ViewScene {
     explicit ViewScene(int zoomPercent) {
-        bench::EnsureBenchApplication();
         bench::BuildBusyFace(doc);
         // The busy A4 page as the front of a card folded once across: the face shows
         // its flap and dog-ear, and the elements run on past it as they may.
@@ -62,7 +59,6 @@ void BM_RepaintView(benchmark::State& state) {
 BENCHMARK(BM_RepaintView)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void BM_CopySurfaceToScreen(benchmark::State& state) {
-    bench::EnsureBenchApplication();
     QImage surface(kClientSize, QImage::Format_RGB32);
     surface.fill(Qt::gray);
     QImage screen(kClientSize, QImage::Format_RGB32);
