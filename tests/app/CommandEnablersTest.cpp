@@ -1,6 +1,7 @@
 // The enablers and ticks of the command table as the running program shows them:
 // every row reads the real editing session, window and frame, never a copy of their
 // state built for the test.
+#include "AppTestSupport.h"
 #include "app/StudioApp.h"
 #include "document/ElementOperations.h"
 #include "editing/EditingSession.h"
@@ -10,8 +11,6 @@
 #include "view/ViewGeometry.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,14 +22,7 @@ namespace {
 class CommandEnablersTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        StudioPaths paths;
-        paths.userSettingsFile = dir.filePath(QStringLiteral("config/Craftdesk-1.0.ini"));
-        paths.programFolder = dir.filePath(QStringLiteral("program/"));
-        app = std::make_unique<StudioApp>(paths);
-        app->Start();
-        for (int i = 0; i < 200 && !app->startScreenUp(); ++i) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
+        app = test::StartApp(test::PathsIn(dir));
         ASSERT_TRUE(app->startScreenUp());
     }
 

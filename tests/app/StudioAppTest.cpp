@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/MainFrame.h"
 #include "app/StartScreen.h"
 #include "app/StudioApp.h"
@@ -11,11 +12,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 
@@ -24,33 +23,12 @@
 namespace quenby {
 namespace {
 
-// Runs the event loop for `ms` milliseconds.
-void Wait(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-}
+using test::Wait;
 
 class StudioAppTest : public ::testing::Test {
 protected:
-    StudioPaths Paths() const {
-        StudioPaths paths;
-        paths.userSettingsFile = dir.filePath(QStringLiteral("config/Craftdesk-1.0.ini"));
-        paths.programFolder = dir.filePath(QStringLiteral("program/"));
-        return paths;
-    }
-    // Starts the application and lets the first paint bring up the start screen.
-    std::unique_ptr<StudioApp> StartApp() {
-        auto app = std::make_unique<StudioApp>(Paths());
-        app->Start();
-        for (int i = 0; i < 50 && !app->startScreenUp(); ++i) {
-            Wait(20);
-        }
-        return app;
-    }
+    StudioPaths Paths() const { return test::PathsIn(dir); }
+    std::unique_ptr<StudioApp> StartApp() { return test::StartApp(Paths()); }
 
     QTemporaryDir dir;
 };

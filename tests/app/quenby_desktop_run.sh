@@ -66,14 +66,19 @@ press() {  # window keys...
     xdotool key --clearmodifiers "$@"
 }
 title='^Wexmoor Arts Craftbox$'
+# Starts the program and presses the start screen's button at height Y.
+start_and_press() {  # y run
+    "$quenby" &
+    pid=$!
+    local start
+    start=$(wait_window "$title" 800) || fail "no start screen ($2)"
+    sleep 0.5
+    [ "$2" = first ] && import -window root "$shots/start-screen.png"
+    xdotool mousemove --window "$start" 471 "$1" click 1
+}
 
 # 1. The exit button ends the program at once: an untouched document asks nothing.
-"$quenby" &
-pid=$!
-start=$(wait_window "$title" 800) || fail "no start screen"
-sleep 0.5
-import -window root "$shots/start-screen.png"
-xdotool mousemove --window "$start" 471 370 click 1
+start_and_press 370 first
 wait_exit
 rc=$?
 [ "$rc" -eq 0 ] || fail "the exit button left the program running or failing ($rc)"
@@ -81,11 +86,7 @@ echo "ok: exit button"
 
 # 2. The card button leads through the card-type dialog to a card at "Página entera".
 rm -rf "$XDG_CONFIG_HOME"
-"$quenby" &
-pid=$!
-start=$(wait_window "$title" 800) || fail "no start screen (second run)"
-sleep 0.5
-xdotool mousemove --window "$start" 471 203 click 1
+start_and_press 203 card
 dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog"
 sleep 0.3
 press "$dialog" Return
@@ -162,11 +163,7 @@ save_as() {  # frame file
     done
     fail "Save As wrote nothing to $2"
 }
-"$quenby" &
-pid=$!
-start=$(wait_window "$title" 800) || fail "no start screen (template run)"
-sleep 0.5
-xdotool mousemove --window "$start" 471 287 click 1
+start_and_press 287 template
 dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no template dialog"
 sleep 0.5
 press "$dialog" ctrl+a
