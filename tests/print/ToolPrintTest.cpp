@@ -1,6 +1,7 @@
 // quenby-tool print, run as a user would: one PDF page per printed sheet, in
 // printing order, on the document's paper.
 #include "PrintTestSupport.h"
+#include "support/ToolRun.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,16 +11,10 @@
 namespace quenby {
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QString err;
-};
+using test::ToolRun;
 
 ToolRun Tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUENBY_TOOL), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+    return test::Tool(args, 120000);
 }
 
 // The media box of the first page, in points.

@@ -14,10 +14,11 @@ struct ToolRun {
     QString err;
 };
 
-inline ToolRun Tool(const QStringList& args) {
+// Printing a busy document takes longer than the rest: `timeoutMs` allows for it.
+inline ToolRun Tool(const QStringList& args, int timeoutMs = 60000) {
     QProcess p;
     p.start(QStringLiteral(QUENBY_TOOL), args);
-    p.waitForFinished(60000);
+    p.waitForFinished(timeoutMs);
     return {p.exitCode(), p.readAllStandardOutput(),
             QString::fromLocal8Bit(p.readAllStandardError())};
 }

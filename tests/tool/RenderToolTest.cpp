@@ -1,5 +1,6 @@
 // quenby-tool render, run as a user would run it.
 #include "support/ByteBuilder.h"
+#include "support/ToolRun.h"
 
 #include <QFile>
 #include <QImage>
@@ -11,16 +12,8 @@
 namespace quenby {
 namespace {
 
-struct RenderRun {
-    int exitCode = -1;
-    QString err;
-};
-
-RenderRun Render(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(QUENBY_TOOL), QStringList{QStringLiteral("render")} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+test::ToolRun Render(const QStringList& args) {
+    return test::Tool(QStringList{QStringLiteral("render")} + args);
 }
 
 // A card folded once across (card type 0, portrait A4: faces of 210 × 148.5 mm) with
@@ -51,7 +44,7 @@ TEST(RenderTool, WritesTheFaceAloneAtItsZoomWithThePageColour) {
     QTemporaryDir dir;
     const QString in = test::WriteFile(dir.filePath("card.wxd"), CardWithTwoBoxes());
     const QString out = dir.filePath("front.png");
-    const RenderRun r = Render({in, "--face", "0", "--zoom", "100", "--out", out});
+    const test::ToolRun r = Render({in, "--face", "0", "--zoom", "100", "--out", out});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QImage front(out);
     // 210 mm × 96 / 25.4 = 793.7 → 794; half of 297 mm → 561.3 → 562.
@@ -79,7 +72,7 @@ TEST(RenderTool, RefusesBadArgumentsAndFilesWithoutWritingAnything) {
           QStringList{in, "--face", "0", "--zoom", "5", "--out", out},
           QStringList{in, "--face", "0", "--zoom", "100"},
           QStringList{in, "--face", "x", "--zoom", "100", "--out", out}}) {
-        const RenderRun r = Render(args);
+        const test::ToolRun r = Render(args);
         EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty());
     }
@@ -92,7 +85,7 @@ TEST(RenderTool, RefusesBadArgumentsAndFilesWithoutWritingAnything) {
     test::ByteBuilder plain;
     test::AppendHeader(plain, test::HeaderFields{});
     const QString none = test::WriteFile(dir.filePath("none.wxd"), plain.bytes);
-    const RenderRun r = Render({none, "--face", "0", "--zoom", "100", "--out", out});
+    const test::ToolRun r = Render({none, "--face", "0", "--zoom", "100", "--out", out});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_FALSE(QFile::exists(out));
 }
