@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommandIds.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -16,10 +18,10 @@ struct Document;
 // benchmarks and the tests share one version.
 namespace view {
 
-inline constexpr int kZoomInCommand = 1715;
-inline constexpr int kZoomOutCommand = 1716;
+inline constexpr int kZoomInCommand = cmd::kZoomIn;
+inline constexpr int kZoomOutCommand = cmd::kZoomOut;
 inline constexpr int kSetZoomBase = 10000;     // SetZoom(kSetZoomBase + percent)
-inline constexpr int kZoomModeCommand = 4000;  // 4000..4002: width, height, whole page
+inline constexpr int kZoomModeCommand = cmd::kZoomPageWidth;  // then height, whole page
 inline constexpr int kMinZoom = 10;
 inline constexpr int kMaxZoom = 300;
 inline constexpr int kStartZoom = 25;

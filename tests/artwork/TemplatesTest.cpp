@@ -71,11 +71,8 @@ TEST(TemplatesTest, EveryTemplateLoadsQuietlyAndLiesOnItsFaces) {
         for (const QString& path : TemplateFiles(category)) {
             SCOPED_TRACE(path.toStdString());
             Document doc;
-            test::FakeHost host;
             test::FakeMessages messages;
-            test::FakeFileDialogs dialogs;
-            DocumentController files(doc, host, messages, dialogs);
-            ASSERT_TRUE(files.LoadDocument(path, true));
+            ASSERT_TRUE(DocumentController::LoadWithoutWindow(path, doc, messages));
             EXPECT_TRUE(messages.shown.empty());
             EXPECT_FALSE(doc.modified);
             ASSERT_TRUE(doc.isCard == kCard || doc.isCard == kPageSet);
