@@ -6,8 +6,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/widgets/PrinterObject.h"
 #include "print/PdfExport.h"
-#include "print/dialogs/PreviewFrame.h"
 #include "print/SheetPainter.h"
+#include "print/dialogs/PreviewFrame.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

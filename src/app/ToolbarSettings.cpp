@@ -117,8 +117,8 @@ const std::vector<int>& DefaultToolbarButtons(int index) {
         {kFace0, kFace1, kFace2, kFace3},
         {kCut, kCopy, kPaste, kSeparator, kUndo, kSeparator, kToFront, kToBack},
         {kNew, kOpen, kSave, kSeparator, kPrint, kPrintPreview},
-        {kSelectTool, kLineTool, kPictureTool, kTextTool, kCircularTextTool, kBoxTool,
-         kEllipseTool, kCalendarTool},
+        {kSelectTool, kLineTool, kPictureTool, kTextTool, kCircularTextTool, kBoxTool, kEllipseTool,
+         kCalendarTool},
     }};
     static const std::vector<int> kNone;
     return index >= 0 && index < kToolbarCount ? kTable[index] : kNone;
@@ -127,11 +127,12 @@ const std::vector<int>& DefaultToolbarButtons(int index) {
 const std::vector<int>& GadgetOrder() {
     using namespace cmd;
     static const std::vector<int> kOrder{
-        kNew,       kOpen,     kSave,       kPrint,      kPrintPreview, kCut,      kCopy,
-        kPaste,     kUndo,     kToFront,    kToBack,     kLandscape,    kPortrait, kZoomIn,
-        kZoomOut,   kFace0,    kFace1,      kFace2,      kFace3,        kSelectTool, kLineTool,
-        kPictureTool, kTextTool, kCircularTextTool, kBoxTool, kEllipseTool, kCalendarTool,
-        kZoomList,  kPaperList, kAcrossList, kDownList};
+        kNew,      kOpen,        kSave,         kPrint,       kPrintPreview, kCut,
+        kCopy,     kPaste,       kUndo,         kToFront,     kToBack,       kLandscape,
+        kPortrait, kZoomIn,      kZoomOut,      kFace0,       kFace1,        kFace2,
+        kFace3,    kSelectTool,  kLineTool,     kPictureTool, kTextTool,     kCircularTextTool,
+        kBoxTool,  kEllipseTool, kCalendarTool, kZoomList,    kPaperList,    kAcrossList,
+        kDownList};
     return kOrder;
 }
 

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPointer>
 
-
 namespace quenby {
 
 class EditingSession;

@@ -4,13 +4,16 @@
 #include "platform/CommandIds.h"
 #include "view/EditorWindow.h"
 
+#include <QPointer>
+
 namespace quenby {
 
 void RegisterViewCommands(EditorWindow& editor) {
     EditingSession* s = &editor.session();
     CommandTable& table = s->commands();
-    EditorWindow* e = &editor;
-    const auto ready = [s] { return s->Ready(); };
+    // The session outlives the window: without it these rows grey and do nothing.
+    const QPointer<EditorWindow> e = &editor;
+    const auto ready = [s, e] { return e && s->Ready(); };
 
     for (int command : {cmd::kZoomPageWidth, cmd::kZoomPageHeight, cmd::kZoomWholePage}) {
         table.Add({command, [e, command] { e->ZoomModeCommand(command); }, ready});
@@ -18,9 +21,9 @@ void RegisterViewCommands(EditorWindow& editor) {
     // Its selections arrive from the combo box itself; the row greys it.
     table.Add({cmd::kZoomList, {}, ready});
     table.Add(
-        {cmd::kZoomIn, [e] { e->ZoomIn(); }, [s, e] { return s->Ready() && e->CanZoomIn(); }});
+        {cmd::kZoomIn, [e] { e->ZoomIn(); }, [ready, e] { return ready() && e->CanZoomIn(); }});
     table.Add(
-        {cmd::kZoomOut, [e] { e->ZoomOut(); }, [s, e] { return s->Ready() && e->CanZoomOut(); }});
+        {cmd::kZoomOut, [e] { e->ZoomOut(); }, [ready, e] { return ready() && e->CanZoomOut(); }});
     for (int command : {cmd::kPortrait, cmd::kLandscape}) {
         const int orientation = command == cmd::kLandscape ? 1 : 0;
         table.Add({command, [e, command] { e->OrientationCommand(command); }, ready,

@@ -1,9 +1,9 @@
 // The card-type, page-set format and custom paper dialogs, driven as a user would.
 #include "platform/ResourceStrings.h"
+#include "print/PaperLayout.h"
 #include "print/dialogs/CardTypeDialog.h"
 #include "print/dialogs/CustomPaperDialog.h"
 #include "print/dialogs/PageSetFormatDialog.h"
-#include "print/PaperLayout.h"
 #include "support/Fakes.h"
 
 #include <QComboBox>

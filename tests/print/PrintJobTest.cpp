@@ -2,8 +2,8 @@
 // range, the reinsertion prompt and the second job, cancelling, and set-up.
 #include "PrintTestSupport.h"
 
-#include "platform/widgets/PrinterObject.h"
 #include "platform/ResourceStrings.h"
+#include "platform/widgets/PrinterObject.h"
 #include "print/dialogs/PrintCommands.h"
 #include "print/dialogs/PrintLoop.h"
 #include "print/dialogs/PrintProgressDialog.h"

@@ -3,8 +3,8 @@
 #include "document/Document.h"
 #include "document/DocumentFile.h"
 #include "document/ElementOperations.h"
-#include "print/dialogs/PrintLoop.h"
 #include "print/StudioPrintout.h"
+#include "print/dialogs/PrintLoop.h"
 
 #include <QFile>
 #include <QPrinter>
