@@ -3,7 +3,9 @@
 #include "DrawingTestSupport.h"
 
 #include "document/Document.h"
+#include "document/ElementDrawing.h"
 #include "document/PageDrawing.h"
+#include "platform/Dib.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
@@ -60,6 +62,48 @@ TEST(PageDrawing, APrinterGetsTheFaceTheScreenShows) {
         DeviceContext dc(painter, true);
         DrawPage(doc, 0, dc, pdfOwner, false, 0, 0);
     }
+}
+
+TEST(PageDrawing, ATurnedFaceDrawsAsTurnedCopiesWouldAndLeavesTheElementsAlone) {
+    Document doc;
+    ElementPtr picture = test::BoxElement(ElementKind::Picture, 40, 40, 160, 120);
+    picture->picture = Dib::Create(8, 6, 8);
+    auto bits = picture->picture->Bits();
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        bits[i] = std::uint8_t(i * 37);
+    }
+    picture->outlineOn = 1;
+    picture->outlineWidth = 3;
+    ElementPtr box = test::BoxElement(ElementKind::Box, 200, 80, 120, 200);
+    box->fillOn = 1;
+    box->fillColour = 0x0000C0F0;
+    doc.elements.Append(std::move(picture));
+    doc.elements.Append(std::move(box));
+    const auto before = doc.elements.At(0)->corners;
+
+    const FixedOwner printer(100, {}, true);
+    const QPoint centre(60, 50);  // device point the face turns about
+    const QImage turned = test::Render(
+        140, 120,
+        [&](DeviceContext& dc) { DrawPage(doc, 0, dc, printer, true, centre.x(), centre.y()); },
+        true);
+    const QImage copies = test::Render(
+        140, 120,
+        [&](DeviceContext& dc) {
+            const DocPoint c = printer.ToDocument(centre);
+            for (const Element& e : doc.elements) {
+                ElementPtr copy = CopyElement(e);
+                RotateElement(*copy, kHalfTurn, c.x, c.y);
+                DrawElementBody(*copy, dc, printer);
+                DrawElementOutline(*copy, dc, printer);
+            }
+        },
+        true);
+    test::Dump(turned, "turned-face");
+    EXPECT_FALSE(test::PaintedBox(turned).isEmpty());
+    EXPECT_EQ(turned, copies);
+    EXPECT_EQ(doc.elements.At(0)->corners, before);
+    EXPECT_EQ(doc.elements.At(0)->halfTurned, 0);
 }
 
 }  // namespace
