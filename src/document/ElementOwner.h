@@ -6,9 +6,9 @@
 
 namespace quenby {
 
-// The view parameters, the element's owner of old: the zoom and scroll origin for
-// converting between document units and device pixels, and whether the drawing is
-// for a printer or preview (which supplies its own origin). Elements do not hold one;
+// The view parameters, an element's owner while it is drawn: the zoom and scroll
+// origin for converting between document units and device pixels, and whether the
+// drawing is for a printer or preview (which supplies its own origin). Elements do not hold one;
 // drawing, hit-testing and creating elements take it as an argument, so that the page
 // view, printing, the preview and thumbnails show the same document side by side.
 // The editor window is the page view's; printing, previews and tools use FixedOwner.

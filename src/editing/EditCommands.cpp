@@ -13,19 +13,21 @@ void RegisterEditCommands(EditingSession& session) {
     StackingOrder* stacking = &session.stacking();
     const auto ready = [s] { return s->Ready(); };
     const auto selection = [s] { return s->Ready() && s->SelectedCount() >= 1; };
+    // The clipboard's commands follow the clipboard's own enablers.
+    const auto copyable = [s, undo] { return undo->CanCopy(s->StartScreenUp()); };
     // Pasted copies step 20 screen pixels at the page view's zoom.
     const auto zoom = [s] { return s->ViewParameters().ZoomPercent(); };
 
     table.Add({cmd::kUndo, [undo] { undo->RestoreSnapshot(); },
-               [s] { return s->Ready() && s->CanUndo(); }});
-    table.Add({cmd::kCut, [undo] { undo->CutSelection(); }, selection});
-    table.Add({cmd::kCopy, [undo] { undo->CopySelection(); }, selection});
+               [s, undo] { return undo->CanUndo(s->StartScreenUp()); }});
+    table.Add({cmd::kCut, [undo] { undo->CutSelection(); }, copyable});
+    table.Add({cmd::kCopy, [undo] { undo->CopySelection(); }, copyable});
     table.Add({cmd::kPaste, [undo, zoom] { undo->PasteClipboard(zoom()); },
-               [s] { return s->Ready() && s->ClipboardFull(); }});
-    table.Add({cmd::kDuplicate, [undo, zoom] { undo->DuplicateSelection(zoom()); }, selection});
+               [s, undo] { return undo->CanPaste(s->StartScreenUp()); }});
+    table.Add({cmd::kDuplicate, [undo, zoom] { undo->DuplicateSelection(zoom()); }, copyable});
     table.Add({cmd::kSelectAll, [s] { s->SelectAll(); }, ready});
-    table.Add({cmd::kDelete, [undo] { undo->DeleteSelection(); }, selection});
-    table.Add({cmd::kClearPage, [undo] { undo->ClearPage(); }, selection});
+    table.Add({cmd::kDelete, [undo] { undo->DeleteSelection(); }, copyable});
+    table.Add({cmd::kClearPage, [undo] { undo->ClearPage(); }, copyable});
 
     table.Add({cmd::kToFront, [stacking] { stacking->BringToFront(); }, selection});
     table.Add({cmd::kToBack, [stacking] { stacking->SendToBack(); }, selection});
