@@ -5,6 +5,32 @@
 #include <cmath>
 
 namespace quenby {
+namespace {
+
+// What a copy and an assignment both carry: every field but the picture, the text
+// block, the scratch words and the reserved bytes.
+void CopyPlainFields(Element& target, const Element& source) {
+    target.kind = source.kind;
+    target.corners = source.corners;
+    target.page = source.page;
+    target.outlineOn = source.outlineOn;
+    target.outlineWidth = source.outlineWidth;
+    target.outlineColour = source.outlineColour;
+    target.fillOn = source.fillOn;
+    target.fillColour = source.fillColour;
+    target.fillColour2 = source.fillColour2;
+    target.fillStyle = source.fillStyle;
+    target.gradientAngle = source.gradientAngle;
+    target.gradientCentreX = source.gradientCentreX;
+    target.gradientCentreY = source.gradientCentreY;
+    target.selected = source.selected;
+    target.transparent = source.transparent;
+    target.groupId = source.groupId;
+    target.groupMember = source.groupMember;
+    target.halfTurned = source.halfTurned;
+}
+
+}  // namespace
 
 ElementPtr CreateElement(const ElementOwner& view, int page, ElementKind kind,
                          const std::array<QPoint, 4>& devicePoints) {
@@ -52,49 +78,15 @@ ElementPtr CopyElement(const Element& source) {
 
 ElementPtr CopyElementWithoutPicture(const Element& source) {
     auto e = std::make_unique<Element>();
-    e->kind = source.kind;
-    e->corners = source.corners;
-    e->page = source.page;
-    e->outlineOn = source.outlineOn;
-    e->outlineWidth = source.outlineWidth;
-    e->outlineColour = source.outlineColour;
-    e->fillOn = source.fillOn;
-    e->fillColour = source.fillColour;
-    e->fillColour2 = source.fillColour2;
-    e->fillStyle = source.fillStyle;
-    e->gradientAngle = source.gradientAngle;
-    e->gradientCentreX = source.gradientCentreX;
-    e->gradientCentreY = source.gradientCentreY;
+    CopyPlainFields(*e, source);
     if (source.text) {
         e->text = std::make_unique<TextBlock>(source.text->CopyWithoutReserved());
     }
-    e->selected = source.selected;
-    e->transparent = source.transparent;
-    e->groupId = source.groupId;
-    e->groupMember = source.groupMember;
-    e->halfTurned = source.halfTurned;
     return e;
 }
 
 void AssignElement(Element& target, const Element& source) {
-    target.page = source.page;
-    target.kind = source.kind;
-    target.corners = source.corners;
-    target.selected = source.selected;
-    target.fillColour = source.fillColour;
-    target.fillColour2 = source.fillColour2;
-    target.outlineColour = source.outlineColour;
-    target.gradientAngle = source.gradientAngle;
-    target.gradientCentreX = source.gradientCentreX;
-    target.gradientCentreY = source.gradientCentreY;
-    target.fillStyle = source.fillStyle;
-    target.fillOn = source.fillOn;
-    target.outlineOn = source.outlineOn;
-    target.outlineWidth = source.outlineWidth;
-    target.transparent = source.transparent;
-    target.halfTurned = source.halfTurned;
-    target.groupId = source.groupId;
-    target.groupMember = source.groupMember;
+    CopyPlainFields(target, source);
     // Release first: source and target may share nothing but must not alias.
     std::unique_ptr<TextBlock> text;
     std::unique_ptr<Dib> picture;
