@@ -63,15 +63,20 @@ QRect InkBounds(const QImage& source) {
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The drawing's view box, or its default size where it gives none; empty when the
+// file cannot be drawn.
+QRectF DrawingBox(const QSvgRenderer& renderer) {
+    if (!renderer.isValid())
+        return {};
+    const QRectF box = renderer.viewBoxF();
+    return box.isEmpty() ? QRectF(QPointF(0, 0), renderer.defaultSize()) : box;
+}
+
 }  // namespace
 
 QImage RenderSvg(const QString& path, int longSide) {
     QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QRectF box = renderer.viewBoxF();
-    if (box.isEmpty())
-        box = QRectF(QPointF(0, 0), renderer.defaultSize());
+    const QRectF box = DrawingBox(renderer);
     if (box.isEmpty())
         return {};
     return Render(renderer, box, FittedSize(box.size(), longSide), 0);
@@ -79,12 +84,8 @@ QImage RenderSvg(const QString& path, int longSide) {
 
 QImage RenderSvgFitted(const QString& path, int longSide, int margin) {
     QSvgRenderer renderer(path);
-    if (!renderer.isValid() || longSide <= 2 * margin)
-        return {};
-    QRectF box = renderer.viewBoxF();
-    if (box.isEmpty())
-        box = QRectF(QPointF(0, 0), renderer.defaultSize());
-    if (box.isEmpty())
+    const QRectF box = DrawingBox(renderer);
+    if (box.isEmpty() || longSide <= 2 * margin)
         return {};
     // A first look at a fixed size finds where the drawing has ink ...
     const QImage probe = Render(renderer, box, FittedSize(box.size(), 1000), 0);
