@@ -14,7 +14,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     fontconfig fonts-dejavu-core
-    openclipart-svg python3-fontforge fonts-comic-neue fonts-leckerli-one
+    python3-fontforge fonts-comic-neue fonts-leckerli-one
     xvfb xauth xdotool imagemagick qt6-translations-l10n
     cups printer-driver-cups-pdf
 )

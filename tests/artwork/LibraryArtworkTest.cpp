@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -42,35 +43,89 @@ double Millimetres(int pixels, int resolution) {
     return pixels * 25.4 / wxg::DotsPerInch(resolution);
 }
 
-TEST(LibraryArtwork, EveryCategoryHoldsLoadableTransparentPictures) {
-    const QDir images(QDir(ProgramFolder()).filePath(QStringLiteral("Images")));
+// The image library shows a name whose first character is a digit only under that
+// language; every other name under all of them.
+bool ShownUnder(const QString& name, int language) {
+    return !name.front().isDigit() || name.front().digitValue() == language;
+}
+
+QDir ImagesFolder() {
+    return QDir(QDir(ProgramFolder()).filePath(QStringLiteral("Images")));
+}
+
+TEST(LibraryArtwork, EveryCategoryOffersThirtyPicturesThatPrintSharpAtCardSize) {
+    const QDir images = ImagesFolder();
     ASSERT_TRUE(QFile::exists(images.filePath(QStringLiteral("images.def"))));
-    int sized = 0, total = 0;
     for (int category = 1; category <= 7; ++category) {
+        SCOPED_TRACE(category);
         const QDir folder(images.filePath(QString::number(category)));
         const QStringList files = folder.entryList({QStringLiteral("*.wxg")}, QDir::Files);
-        int everyLanguage = 0;
-        QSet<QChar> languages;
+        int spanish = 0;
         for (const QString& name : files) {
+            SCOPED_TRACE(name.toStdString());
             Picture p;
-            ASSERT_TRUE(LoadInfo(folder.filePath(name), p)) << name.toStdString();
-            EXPECT_EQ(p.transparent, 1) << name.toStdString();
-            if (name.front().isDigit())
-                languages.insert(name.front());
-            else
-                ++everyLanguage;
+            ASSERT_TRUE(LoadInfo(folder.filePath(name), p));
+            EXPECT_EQ(p.transparent, 1);
+            EXPECT_EQ(p.resolution, 1);
+            // About 5 to 8 cm on its longer side, as the picture comes onto a card face.
             const double longSide = Millimetres(std::max(p.width, p.height), p.resolution);
-            sized += longSide >= 30 && longSide <= 120;
-            ++total;
+            EXPECT_GE(longSide, 49.5);
+            EXPECT_LE(longSide, 80.5);
+            // The program keeps a name in 128 bytes with its terminator.
+            EXPECT_LE(name.toUtf8().size(), 127);
+            spanish += ShownUnder(name, 0);
         }
-        EXPECT_GE(everyLanguage, 25) << "category " << category;
+        EXPECT_GE(spanish, 30);
     }
-    EXPECT_GE(sized * 10, total * 9) << "most pictures print 3 to 12 cm";
-    // Pictures with words exist for Spanish and English.
-    for (const char* name : {"7/0cumpleanos.wxg", "7/1cumpleanos.wxg"}) {
-        Picture p;
-        EXPECT_TRUE(LoadInfo(images.filePath(QLatin1String(name)), p)) << name;
+}
+
+TEST(LibraryArtwork, TransparentPicturesLeaveTheirBackgroundOut) {
+    // A drawing's corner is blank, so it must come out as the transparent index; a
+    // picture that filled its corners with white would hide what lies under it.
+    int checked = 0;
+    for (int category : {1, 3, 6}) {
+        const QDir folder(ImagesFolder().filePath(QString::number(category)));
+        for (const QString& name : folder.entryList({QStringLiteral("*.wxg")}, QDir::Files)) {
+            test::FakeMessages messages;
+            int transparent = 0;
+            const std::unique_ptr<Dib> dib =
+                LoadGraphicFile(messages, folder.filePath(name), transparent);
+            ASSERT_TRUE(dib) << name.toStdString();
+            EXPECT_EQ(dib->ToImage().pixelIndex(0, 0), wxg::kTransparentIndex) << name.toStdString();
+            ++checked;
+        }
     }
+    EXPECT_GE(checked, 90);
+}
+
+TEST(LibraryArtwork, PicturesWithWordsCarryTheirLanguageAndComeInSpanish) {
+    const QDir sources(QStringLiteral(QUENBY_SOURCE_DIR "/artwork/images"));
+    QSet<QString> spanish, other;
+    int words = 0;
+    for (int category = 1; category <= 7; ++category) {
+        const QDir folder(sources.filePath(QString::number(category)));
+        for (const QString& file : folder.entryList({QStringLiteral("*.svg")}, QDir::Files)) {
+            QFile svg(folder.filePath(file));
+            ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+            const bool hasWords = svg.readAll().contains("<text");
+            const bool languageOwn = file.front().isDigit();
+            EXPECT_EQ(hasWords, languageOwn) << file.toStdString()
+                                             << ": words only in a name with a language digit";
+            if (!languageOwn)
+                continue;
+            ++words;
+            (file.front() == QLatin1Char('0') ? spanish : other).insert(file.mid(1));
+        }
+    }
+    EXPECT_GE(words, 8);
+    // Every banner of another language has its Spanish one, the program's own language.
+    for (const QString& name : other)
+        EXPECT_TRUE(spanish.contains(name)) << name.toStdString();
+    // And the built library lists them only under their own language.
+    const QDir logos(ImagesFolder().filePath(QStringLiteral("5")));
+    EXPECT_TRUE(logos.exists(QStringLiteral("0gracias.wxg")));
+    EXPECT_FALSE(ShownUnder(QStringLiteral("0gracias.wxg"), 1));
+    EXPECT_TRUE(ShownUnder(QStringLiteral("smiley.wxg"), 1));
 }
 
 TEST(CalendarArtwork, AllMonthGridsWeekdaysAndDesignsShareOneCanvas) {
@@ -95,7 +150,17 @@ TEST(CalendarArtwork, AllMonthGridsWeekdaysAndDesignsShareOneCanvas) {
             sameCanvas(names::MonthGridFile(day, length));
     const QStringList designs = QDir(calendars.filePath(names::DesignFolder()))
                                     .entryList({names::DesignPattern()}, QDir::Files);
-    EXPECT_GE(designs.size(), 8);
+    // The nine designs keep their names, which documents may show.
+    QStringList expected = QString::fromUtf8(
+                               "Animales Cumpleaños Dinosaurios Espacio Invierno Mar Otoño "
+                               "Primavera Verano")
+                               .split(QLatin1Char(' '));
+    QStringList found;
+    for (const QString& d : designs)
+        found << d.chopped(4);
+    found.sort();
+    expected.sort();
+    EXPECT_EQ(found, expected);
     for (const QString& d : designs)
         sameCanvas(names::DesignFile(d.chopped(4)));
     // The title frame (50 mm in, 65 mm wide) lies inside the canvas.

@@ -25,25 +25,78 @@ QImage TransparentCanvas(int width, int height) {
     return image;
 }
 
-QImage RenderSvg(const QString& path, int longSide) {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) {
-        return {};
-    }
-    QSizeF size = renderer.viewBoxF().size();
-    if (size.isEmpty())
-        size = renderer.defaultSize();
-    if (size.isEmpty())
-        return {};
-    const double scale = longSide / std::max(size.width(), size.height());
-    QImage image = TransparentCanvas(std::max(1, int(std::lround(size.width() * scale))),
-                                     std::max(1, int(std::lround(size.height() * scale))));
+namespace {
+
+QImage Render(QSvgRenderer& renderer, const QRectF& viewBox, QSize size, int margin) {
+    renderer.setViewBox(viewBox);
+    QImage image = TransparentCanvas(size.width() + 2 * margin, size.height() + 2 * margin);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    renderer.render(&p, QRectF(QPointF(0, 0), image.size()));
+    renderer.render(&p, QRectF(QPointF(margin, margin), QSizeF(size)));
     p.end();
     return image;
+}
+
+QSize FittedSize(const QSizeF& size, int longSide) {
+    const double scale = longSide / std::max(size.width(), size.height());
+    return QSize(std::max(1, int(std::lround(size.width() * scale))),
+                 std::max(1, int(std::lround(size.height() * scale))));
+}
+
+// The smallest rectangle holding every pixel that is not fully transparent; null
+// when there is none.
+QRect InkBounds(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The drawing's view box, or its default size where it gives none; empty when the
+// file cannot be drawn.
+QRectF DrawingBox(const QSvgRenderer& renderer) {
+    if (!renderer.isValid())
+        return {};
+    const QRectF box = renderer.viewBoxF();
+    return box.isEmpty() ? QRectF(QPointF(0, 0), renderer.defaultSize()) : box;
+}
+
+}  // namespace
+
+QImage RenderSvg(const QString& path, int longSide) {
+    QSvgRenderer renderer(path);
+    const QRectF box = DrawingBox(renderer);
+    if (box.isEmpty())
+        return {};
+    return Render(renderer, box, FittedSize(box.size(), longSide), 0);
+}
+
+QImage RenderSvgFitted(const QString& path, int longSide, int margin) {
+    QSvgRenderer renderer(path);
+    const QRectF box = DrawingBox(renderer);
+    if (box.isEmpty() || longSide <= 2 * margin)
+        return {};
+    // A first look at a fixed size finds where the drawing has ink ...
+    const QImage probe = Render(renderer, box, FittedSize(box.size(), 1000), 0);
+    const QRect ink = InkBounds(probe);
+    if (ink.isNull())
+        return {};
+    const double unit = box.width() / probe.width();
+    const QRectF inkBox(box.x() + (ink.x() - 1) * unit, box.y() + (ink.y() - 1) * unit,
+                        (ink.width() + 2) * unit, (ink.height() + 2) * unit);
+    // ... and that part alone is drawn at the size asked for.
+    return Render(renderer, inkBox, FittedSize(inkBox.size(), longSide - 2 * margin), margin);
 }
 
 QImage HardenEdges(const QImage& source) {
@@ -63,26 +116,12 @@ QImage HardenEdges(const QImage& source) {
     return image;
 }
 
-QImage TrimTransparent(const QImage& source, int margin) {
-    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
-    int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    if (right < 0)
+QImage TrimTransparent(const QImage& image, int margin) {
+    const QRect ink = InkBounds(image);
+    if (ink.isNull())
         return {};
-    const QRect box = QRect(QPoint(left, top), QPoint(right, bottom))
-                          .adjusted(-margin, -margin, margin, margin)
-                          .intersected(image.rect());
-    return image.copy(box);
+    return image.convertToFormat(QImage::Format_ARGB32)
+        .copy(ink.adjusted(-margin, -margin, margin, margin).intersected(image.rect()));
 }
 
 bool WriteGraphicFile(const QString& path, const QImage& image, bool transparent,

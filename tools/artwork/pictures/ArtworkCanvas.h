@@ -18,6 +18,11 @@ QImage TransparentCanvas(int width, int height);
 // when the file cannot be read or draws nothing.
 QImage RenderSvg(const QString& path, int longSide);
 
+// Renders only the inked part of an SVG drawing, so that the ink's longer side plus
+// a transparent `margin` each way comes to `longSide` pixels, whatever blank space
+// the drawing's view box leaves around it; null when nothing can be drawn.
+QImage RenderSvgFitted(const QString& path, int longSide, int margin);
+
 // Hard edges for a transparent background: pixels less than half covered become
 // fully transparent, the rest are laid over white, so the picture has no halo of
 // half-transparent pixels for the palette to approximate.

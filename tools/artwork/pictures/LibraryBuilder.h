@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 namespace quenby::artwork {
 
-// Builds the picture library: for every list artwork/images/<n>.txt a folder
-// Images/<n> of graphic files rendered from the clip art it names, the pictures
-// with words in them for each language, and the marker file Images/images.def.
-// List lines: "name  path/relative/to/clipart.svg  [longer side in mm]"; '#' starts a
-// comment. Returns false (after saying why) when a listed drawing is missing.
-bool BuildLibrary(const QString& listFolder, const QString& clipartRoot, const QString& outFolder);
+// Builds the picture library: for every category n = 1..7 the drawings
+// <sourceFolder>/<n>/<name>.svg listed in <sourceFolder>/<n>.txt become graphic files
+// <outFolder>/<n>/<name>.wxg at 150 pixels per inch with a transparent background,
+// their longer side as long as the list says; then the marker file images.def.
+// Returns false (after saying why on standard error) when a list is faulty, a
+// drawing is missing or unlisted, or a picture cannot be drawn or written.
+bool BuildLibrary(const QString& sourceFolder, const QString& outFolder);
 
-// The pictures with words: banners and labels, one set per language.
-bool BuildWordPictures(const QString& outFolder);
+// Draws one listed drawing as a library picture: the ink's longer side plus a small
+// transparent margin at `longSideMm` and 150 pixels per inch, with hard edges.
+QImage DrawLibraryPicture(const QString& svgPath, double longSideMm);
 
 }  // namespace quenby::artwork
