@@ -150,6 +150,7 @@ void ImageLibraryDialog::LoadCategory(int index) {
         folder_, context_.locations.imagesLocal, ArtworkKind::Images);
 
     LoadingProgress progress(this);
+    progress.adjustSize();
     progress.move(mapToGlobal(rect().center()) - progress.rect().center());
     progress.show();
     progress.repaint();
