@@ -1,5 +1,7 @@
 #include "graphics/CalendarArtwork.h"
 
+#include "graphics/CalendarDate.h"
+
 namespace quenby::calendar_artwork {
 
 QString DesignFolder() {
@@ -20,6 +22,11 @@ QString MonthGridFile(int firstDay, int monthLength) {
 
 QString WeekdayNamesFile(int language) {
     return QStringLiteral("%1daysofw.wxg").arg(language);
+}
+
+QString MonthGridFileFor(int month, int year) {
+    const CalendarDate firstDay(1, month, year);
+    return MonthGridFile(FirstDayDigit(firstDay.Weekday()), firstDay.DaysInThisMonth());
 }
 
 }  // namespace quenby::calendar_artwork

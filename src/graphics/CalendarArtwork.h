@@ -20,6 +20,9 @@ QString DesignFile(const QString& designName);
 QString MonthGridFile(int firstDay, int monthLength);
 // Language number + "daysofw.wxg", in the calendar folder itself.
 QString WeekdayNamesFile(int language);
+// The month grid of `month` (1..12) of `year`: by the weekday its first day falls on
+// and its length. An invalid month or year gives the grid of today's month.
+QString MonthGridFileFor(int month, int year);
 
 // First day digit of a month whose day 1 falls on `weekday` (0 = Sunday ... 6 = Saturday).
 inline int FirstDayDigit(int weekday) {

@@ -3,12 +3,14 @@
 // Numbers of the resource strings that code refers to by name.
 namespace quenby::str {
 
+inline constexpr int kNoText = 7209;               // "" (the progress window's first line)
 inline constexpr int kProductName = 7999;          // "Wexmoor Arts Craftbox"
 inline constexpr int kDocumentFilter = 8000;       // file-dialog filter for documents
 inline constexpr int kNoRoomText = 8006;           // "No hay espacio para añadir un elemento"
 inline constexpr int kNoRoomCaption = 8007;        // "Memoria llena"
 inline constexpr int kClearPageQuestion = 8012;    // "¿Está seguro de que quiere borrar ...?"
 inline constexpr int kClearPageCaption = 8013;     // "Borrar esta página"
+inline constexpr int kPictureNotLoaded = 8016;     // "No se pudo cargar imagen"
 inline constexpr int kPaperSizeLabel = 8023;       // "Tamaño de papel"
 inline constexpr int kZoomLabel = 8036;            // "Zoom"
 inline constexpr int kSaveChangesQuestion = 8042;  // "¿Quiere guardar los cambios ...?"
@@ -18,5 +20,9 @@ inline constexpr int kErrorCaption = 8046;         // "Error"
 inline constexpr int kInvalidFile = 8047;          // "Fichero no válido"
 inline constexpr int kOpenDocumentCaption = 8048;  // "Abrir documento"
 inline constexpr int kNotAGraphicFile = 8051;      // "No es un fichero de gráficos ... válido"
+inline constexpr int kFirstCategory = 8101;        // "Criaturas mágicas" ... 8107
+inline constexpr int kLoading = 8111;              // "Cargando"
+inline constexpr int kOf = 8112;                   // "de"
+inline constexpr int kJanuary = 13425;             // "Enero" ... 13436 "Diciembre"
 
 }  // namespace quenby::str

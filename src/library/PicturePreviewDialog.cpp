@@ -1,0 +1,64 @@
+#include "library/PicturePreviewDialog.h"
+
+#include "library/PictureFit.h"
+#include "platform/DeviceContext.h"
+#include "platform/Dib.h"
+#include "platform/ResourceImages.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quenby {
+namespace {
+constexpr int kPreviewSide = 320;
+constexpr int kAcceptPicture = 20;
+}  // namespace
+
+// The white square the picture is stretched into, colour on colour.
+class PicturePreviewDialog::PreviewArea final : public QWidget {
+public:
+    PreviewArea(std::unique_ptr<Dib> picture, QWidget* parent)
+        : QWidget(parent), picture_(std::move(picture)) {
+        setObjectName(QStringLiteral("previewArea"));
+        setAccessibleName(QStringLiteral("Vista preliminar de imagen"));
+        setFixedSize(kPreviewSide, kPreviewSide);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (!picture_) {
+            return;
+        }
+        const QRect at = FitPicture(rect(), picture_->Width(), std::abs(picture_->Height()));
+        if (!at.isEmpty()) {
+            DeviceContext dc(painter);
+            dc.StretchDib(*picture_, at);
+        }
+    }
+
+private:
+    std::unique_ptr<Dib> picture_;
+};
+
+PicturePreviewDialog::PicturePreviewDialog(std::unique_ptr<Dib> picture, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("PicturePreviewDialog"));
+    setWindowTitle(QStringLiteral("Vista preliminar de imagen"));
+    auto* area = new PreviewArea(std::move(picture), this);
+    auto* ok = new QPushButton(ResourceIcon(kAcceptPicture), QStringLiteral("Aceptar"), this);
+    ok->setObjectName(QStringLiteral("accept"));
+    ok->setAccessibleName(QStringLiteral("Aceptar"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(area, 0, Qt::AlignHCenter);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+PicturePreviewDialog::~PicturePreviewDialog() = default;
+
+}  // namespace quenby
