@@ -1,0 +1,79 @@
+#include "properties/PropertyDialog.h"
+
+#include "controls/ColourPicker.h"
+#include "controls/ColourPickerEvent.h"
+#include "controls/ColourSwatch.h"
+#include "document/ElementOperations.h"
+#include "properties/ColourReplies.h"
+#include "properties/ColourRow.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace quenby {
+
+PropertyDialog::PropertyDialog(const Element& element, const QString& caption, QWidget* parent)
+    : QDialog(parent), copy_(CopyElement(element)) {
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+}
+
+ColourPicker& PropertyDialog::Picker() {
+    if (!picker_) {
+        picker_ = new ColourPicker(this);
+    }
+    return *picker_;
+}
+
+ColourRow* PropertyDialog::MakeColourRow(int replyNumber, const QString& name) {
+    auto* row = new ColourRow(replyNumber, name, this);
+    row->SetColour(ColourOfReply(*copy_, replyNumber).value_or(kBlack));
+    connect(row, &ColourRow::PickWanted, this, &PropertyDialog::OpenPicker);
+    return row;
+}
+
+void PropertyDialog::OpenPicker(ColourRow* row) {
+    ColourPicker& picker = Picker();
+    const QFont dialogFont = font();
+    picker.Setup(row->ReplyNumber(), ColourOfReply(*copy_, row->ReplyNumber()).value_or(kBlack),
+                 true, 1400, &dialogFont);
+    const QWidget* swatch = row->Swatch();
+    const QPoint topLeft = swatch->mapToGlobal(QPoint(0, 0));
+    picker.ShowAt(topLeft, QRect(topLeft, swatch->size()));
+}
+
+QDialogButtonBox* PropertyDialog::MakeButtons(const QString& ok, const QString& cancel) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(ok);
+    buttons->button(QDialogButtonBox::Cancel)->setText(cancel);
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QString(ok).remove(QLatin1Char('&')));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setAccessibleName(QString(cancel).remove(QLatin1Char('&')));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
+}
+
+bool PropertyDialog::event(QEvent* event) {
+    if (event->type() == ColourPickerEvent::EventType()) {
+        const auto* choice = static_cast<const ColourPickerEvent*>(event);
+        if (ApplyPickedColour(*copy_, choice->ReplyNumber(), choice->Colour())) {
+            for (ColourRow* row : findChildren<ColourRow*>()) {
+                row->SetColour(ColourOfReply(*copy_, row->ReplyNumber()).value_or(kBlack));
+            }
+            ColourPicked();
+        }
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+bool RunOnElement(PropertyDialog& dialog, Element& element) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    AssignElement(element, dialog.WorkingCopy());
+    return true;
+}
+
+}  // namespace quenby
