@@ -77,11 +77,11 @@ bool FontList::SelectFace(const LogFont& logFont) {
 }
 
 std::optional<LogFont> FontList::SelectedFont() const {
-    const QListWidgetItem* selected = currentItem();
-    if (!selected || !selected->isSelected()) {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) {
         return std::nullopt;
     }
-    return EntryOfRow(row(selected)).logFont;
+    return EntryOfRow(row(selected.front())).logFont;
 }
 
 const FontEntry& FontList::EntryOfRow(int rowIndex) const {

@@ -46,7 +46,9 @@ std::vector<EnumeratedFont> InstalledFonts::Families() const {
 
 std::vector<EnumeratedFont> InstalledFonts::StylesOf(const QString& family) const {
     std::vector<EnumeratedFont> fonts;
-    if (!CanBeStored(family) || !QFontDatabase::hasFamily(family)) {
+    // Only a family that is there: fontconfig would otherwise offer its stand-in's
+    // styles under the missing name.
+    if (!CanBeStored(family) || !QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
         return fonts;
     }
     for (const QString& style : QFontDatabase::styles(family)) {
