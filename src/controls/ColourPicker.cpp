@@ -5,10 +5,10 @@
 #include "controls/ColourTable.h"
 #include "platform/ResourceStrings.h"
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <qdrawutil.h>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -176,7 +176,8 @@ std::optional<ColourRef> ColourPicker::AskForMoreColours(int previousChoice) {
     inColourDialog_ = true;
     hide();
     const ColourRef initial = current_ == kAutomaticColour ? lastColour_ : current_;
-    const std::optional<ColourRef> asked = fullDialog_ ? fullDialog_(initial, owner_) : std::nullopt;
+    const std::optional<ColourRef> asked =
+        fullDialog_ ? fullDialog_(initial, owner_) : std::nullopt;
     inColourDialog_ = false;
     if (asked) {
         const int index = PickerColourIndex(*asked);

@@ -2,6 +2,7 @@
 
 #include "controls/ColourPickerLayout.h"
 #include "platform/ColourRef.h"
+#include "platform/StringIds.h"
 
 #include <QFont>
 #include <QWidget>
@@ -12,7 +13,8 @@
 namespace quenby {
 
 // Asks a person for any colour, starting from `initial`; nothing when they cancel.
-using FullColourDialog = std::function<std::optional<ColourRef>(ColourRef initial, QWidget* parent)>;
+using FullColourDialog =
+    std::function<std::optional<ColourRef>(ColourRef initial, QWidget* parent)>;
 // The platform's full colour dialog.
 std::optional<ColourRef> RunFullColourDialog(ColourRef initial, QWidget* parent);
 
@@ -32,8 +34,8 @@ public:
     // chosen (kAutomaticColour for automatic), whether the owner is told, the number of
     // the "Automático" string (the next one is "Más colores...") and the font of the
     // rows (the owner's dialog font; none gives the picker's own).
-    void Setup(int replyNumber, ColourRef current, bool notifyOwner = true, int stringBase = 1400,
-               const QFont* font = nullptr);
+    void Setup(int replyNumber, ColourRef current, bool notifyOwner = true,
+               int stringBase = str::kAutomatic, const QFont* font = nullptr);
 
     // Shows the picker with its top-left at `screenPoint` (the top-left of the swatch
     // that opened it), above `anchor` (the swatch on the screen) when the screen ends
@@ -77,7 +79,7 @@ private:
     bool notifyOwner_ = true;
     ColourRef current_ = 0;
     ColourRef lastColour_ = 0;  // the last colour that was not automatic
-    int stringBase_ = 1400;
+    int stringBase_ = str::kAutomatic;
     int highlighted_ = picker::kNoItem;
     int chosen_ = picker::kNoItem;
     bool inColourDialog_ = false;

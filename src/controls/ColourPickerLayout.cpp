@@ -23,8 +23,7 @@ QRect ColourPickerLayout::Grid() const {
 }
 
 QRect ColourPickerLayout::MoreColoursRow() const {
-    return QRect(margin_, Grid().bottom() + 1 + kRowGap, size_.width() - 2 * margin_,
-                 moreHeight_);
+    return QRect(margin_, Grid().bottom() + 1 + kRowGap, size_.width() - 2 * margin_, moreHeight_);
 }
 
 QRect ColourPickerLayout::Cell(int index) const {

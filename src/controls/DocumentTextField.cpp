@@ -47,7 +47,8 @@ bool DocumentTextField::TakesCharacter(QChar c) {
 int DocumentTextField::StoredLength(const QString& fieldText) {
     int length = 0;
     for (QChar c : fieldText) {
-        length += (c == QLatin1Char('\n') || c == kParagraphSeparator || c == kLineSeparator) ? 2 : 1;
+        length +=
+            (c == QLatin1Char('\n') || c == kParagraphSeparator || c == kLineSeparator) ? 2 : 1;
     }
     return length;
 }
@@ -107,8 +108,7 @@ void DocumentTextField::insertFromMimeData(const QMimeData* source) {
     }
     const QString wanted = WithNewlines(source->text());
     const QString selected = textCursor().selectedText();
-    const int room =
-        maxStoredLength_ - (StoredLength(FieldText()) - StoredLength(selected));
+    const int room = maxStoredLength_ - (StoredLength(FieldText()) - StoredLength(selected));
     const QString fitted = Fit(wanted, std::max(0, room));
     if (fitted.size() != wanted.size()) {
         QApplication::beep();

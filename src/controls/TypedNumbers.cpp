@@ -16,7 +16,8 @@ std::int32_t ReadTypedInteger(const QString& text) {
         ++i;
     }
     std::int64_t value = 0;  // ten characters hold at most ten digits: no overflow here
-    for (; i < head.size() && head.at(i) >= QLatin1Char('0') && head.at(i) <= QLatin1Char('9'); ++i) {
+    for (; i < head.size() && head.at(i) >= QLatin1Char('0') && head.at(i) <= QLatin1Char('9');
+         ++i) {
         value = value * 10 + (head.at(i).unicode() - u'0');
     }
     if (negative) {

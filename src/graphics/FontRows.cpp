@@ -2,20 +2,20 @@
 
 #include "graphics/FontSource.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 
 #include <algorithm>
 
 namespace quenby {
 namespace {
 
-constexpr int kNormalString = 8086;  // "Normal"; +1 bold, +2 italic
 constexpr std::uint8_t kFixedPitchBits = 0x03;
 constexpr std::uint8_t kFixedPitch = 1;
 
 }  // namespace
 
 QString StyleNameFor(int weight, bool italic) {
-    return ResourceString(kNormalString + (weight > 400 ? 1 : 0) + (italic ? 2 : 0));
+    return ResourceString(str::kNormalStyle + (weight > 400 ? 1 : 0) + (italic ? 2 : 0));
 }
 
 bool TakeEnumeratedFont(const EnumeratedFont& font, std::uint16_t typeFilter, FontEntry& row) {

@@ -19,8 +19,8 @@ QString StyleNameFor(int weight, bool italic);
 // The rows of a font list, in the order the fonts are enumerated, each font once.
 // Face mode lists the families of the kinds `typeFilter` asks for (outline fonts count
 // as TrueType); style mode (kStyleMode) lists every style of `styleFace` ("System" when
-// empty) whatever its kind and the filter, followed by the bold, italic and bold italic styles drawn
-// from the first, unless the family already has them under the same names.
+// empty) whatever its kind and the filter, followed by the bold, italic and bold italic styles
+// drawn from the first, unless the family already has them under the same names.
 std::vector<FontEntry> ListFontRows(const FontSource& source, std::uint16_t typeFilter,
                                     const QString& styleFace);
 

@@ -238,11 +238,12 @@ QRect DeviceContext::VisibleArea() const {
 void DeviceContext::ClipToPath(const QPainterPath& path) {
     // Where the figures are filled one by one, the clip is made of the same pixels:
     // they are drawn into a mask of the part that can be seen, which becomes the region.
-    const bool throughMask = FillsThroughPolygons(painter_) &&
-                             painter_.transform().type() <= QTransform::TxTranslate;
-    const QRect area = throughMask ? VisibleArea().adjusted(-2, -2, 2, 2) &
-                                         path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1)
-                                   : QRect();
+    const bool throughMask =
+        FillsThroughPolygons(painter_) && painter_.transform().type() <= QTransform::TxTranslate;
+    const QRect area = throughMask
+                           ? VisibleArea().adjusted(-2, -2, 2, 2) &
+                                 path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1)
+                           : QRect();
     painter_.save();
     ++clipDepth_;
     if (!throughMask) {
@@ -261,8 +262,8 @@ void DeviceContext::ClipToPath(const QPainterPath& path) {
             maskPainter.drawPolygon(polygon, path.fillRule());
         }
         maskPainter.end();
-        region = QRegion(QBitmap::fromImage(mask.convertToFormat(QImage::Format_Mono,
-                                                                 Qt::ThresholdDither)));
+        region = QRegion(
+            QBitmap::fromImage(mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)));
         region.translate(area.topLeft());
     }
     painter_.setClipRegion(region, Qt::IntersectClip);

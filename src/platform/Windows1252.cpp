@@ -41,7 +41,8 @@ bool HasWindows1252Byte(QChar qc) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return true;
     }
-    return c > 0xFF && std::find(kHighControls.begin(), kHighControls.end(), c) != kHighControls.end();
+    return c > 0xFF &&
+           std::find(kHighControls.begin(), kHighControls.end(), c) != kHighControls.end();
 }
 
 QByteArray ToWindows1252(const QString& text) {

@@ -11,13 +11,13 @@ struct Element;
 // The reply numbers the property dialogs give the colour picker: each names the
 // colour field of the working copy that the chosen colour goes into.
 namespace reply {
-inline constexpr int kElementFill = 19722;        // Element fillColour
-inline constexpr int kTextFill = 19723;           // TextBlock fillColour
-inline constexpr int kElementFill2 = 19724;       // Element fillColour2
-inline constexpr int kTextFill2 = 19725;          // TextBlock fillColour2
-inline constexpr int kElementOutline = 19726;     // Element outlineColour
-inline constexpr int kTextOutline = 19727;        // TextBlock outlineColour
-inline constexpr int kTextShadow = 19728;         // TextBlock shadowColour
+inline constexpr int kElementFill = 19722;     // Element fillColour
+inline constexpr int kTextFill = 19723;        // TextBlock fillColour
+inline constexpr int kElementFill2 = 19724;    // Element fillColour2
+inline constexpr int kTextFill2 = 19725;       // TextBlock fillColour2
+inline constexpr int kElementOutline = 19726;  // Element outlineColour
+inline constexpr int kTextOutline = 19727;     // TextBlock outlineColour
+inline constexpr int kTextShadow = 19728;      // TextBlock shadowColour
 }  // namespace reply
 
 // Writes a colour the picker chose into the field its reply number names. False (and

@@ -3,6 +3,7 @@
 #include "controls/TypedNumbers.h"
 #include "document/ElementKind.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 #include "properties/ColourReplies.h"
 #include "properties/ColourRow.h"
 #include "properties/PropertySamples.h"
@@ -21,8 +22,6 @@
 
 namespace quenby {
 namespace {
-
-constexpr int kFillCaption = 8081;  // "Estilo de llenado"
 
 // The fields of the fill, in the element or in its text block.
 struct FillFields {
@@ -76,7 +75,7 @@ std::uint16_t StoredAngle(std::int32_t typed) {
 }
 
 FillDialog::FillDialog(const Element& element, PropertyMode mode, QWidget* parent)
-    : PropertyDialog(element, ResourceString(kFillCaption), parent), mode_(mode) {
+    : PropertyDialog(element, ResourceString(str::kFillStyleCaption), parent), mode_(mode) {
     const bool text = mode == PropertyMode::Text && element.text;
     const FillFields fields = FieldsOf(WorkingCopy(), mode);
 
@@ -100,12 +99,12 @@ FillDialog::FillDialog(const Element& element, PropertyMode mode, QWidget* paren
         styles_[fields.style]->setChecked(true);
     }
 
-    oneColour_ = MakeColourRow(text ? reply::kTextFill : reply::kElementFill,
-                               QStringLiteral("Un color"));
-    from_ = MakeColourRow(text ? reply::kTextFill : reply::kElementFill,
-                          QStringLiteral("Sombra de"));
-    to_ = MakeColourRow(text ? reply::kTextFill2 : reply::kElementFill2,
-                        QStringLiteral("Sombra a"));
+    oneColour_ =
+        MakeColourRow(text ? reply::kTextFill : reply::kElementFill, QStringLiteral("Un color"));
+    from_ =
+        MakeColourRow(text ? reply::kTextFill : reply::kElementFill, QStringLiteral("Sombra de"));
+    to_ =
+        MakeColourRow(text ? reply::kTextFill2 : reply::kElementFill2, QStringLiteral("Sombra a"));
     angle_ = NumberField(fields.angle, QStringLiteral("Ángulo:"), this);
     centreX_ = NumberField(fields.centreX, QStringLiteral("Centro X:"), this);
     centreY_ = NumberField(fields.centreY, QStringLiteral("Centro Y:"), this);

@@ -5,6 +5,7 @@
 #include "graphics/FontRows.h"
 #include "graphics/ProductFonts.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 #include "properties/SamplePreview.h"
 
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 namespace quenby {
 namespace {
 
-constexpr int kSampleText = 8085;  // "Wexmoor Arts"
 constexpr int kStyleRowPoints = 12;
 constexpr int kSampleHeight = -36;  // character height in pixels
 constexpr int kCaptionMax = 42;     // the caption's buffer holds 43 with its end
@@ -30,7 +30,8 @@ FontDialog::FontDialog(const Element& element, QWidget* parent, const FontSource
       faces_(new FontList(this, source)),
       styles_(new FontList(this, source)),
       sampleGroup_(new QGroupBox(QStringLiteral("Muestra de"), this)),
-      mark_(new QCheckBox(QStringLiteral("Listar fuentes Wexmoor Arts especiales en rojo."), this)) {
+      mark_(
+          new QCheckBox(QStringLiteral("Listar fuentes Wexmoor Arts especiales en rojo."), this)) {
     faces_->setAccessibleName(QStringLiteral("Fuente"));
     styles_->setAccessibleName(QStringLiteral("Estilo"));
     mark_->setAccessibleName(mark_->text());
@@ -39,7 +40,7 @@ FontDialog::FontDialog(const Element& element, QWidget* parent, const FontSource
             painter.setFont(MapLogFont(SampleFont()));
             painter.setPen(Qt::black);
             painter.drawText(box.adjusted(5, 5, -5, -5), Qt::AlignCenter | Qt::TextSingleLine,
-                             ResourceString(kSampleText));
+                             ResourceString(str::kFontSampleText));
         },
         sampleGroup_);
     sample_->setAccessibleName(QStringLiteral("Muestra"));

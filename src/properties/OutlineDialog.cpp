@@ -3,6 +3,7 @@
 #include "controls/SpinButtons.h"
 #include "controls/TypedNumbers.h"
 #include "platform/ResourceStrings.h"
+#include "platform/StringIds.h"
 #include "properties/ColourReplies.h"
 #include "properties/ColourRow.h"
 #include "properties/PropertySamples.h"
@@ -23,8 +24,6 @@
 namespace quenby {
 namespace {
 
-constexpr int kOutlineCaption = 8080;  // "Estilo de contorno"
-
 bool TextMode(const Element& e, PropertyMode mode) {
     return mode == PropertyMode::Text && e.text;
 }
@@ -36,7 +35,7 @@ std::uint8_t StoredOutlineWidth(std::int32_t typed) {
 }
 
 OutlineDialog::OutlineDialog(const Element& element, PropertyMode mode, QWidget* parent)
-    : PropertyDialog(element, ResourceString(kOutlineCaption), parent), mode_(mode) {
+    : PropertyDialog(element, ResourceString(str::kOutlineStyleCaption), parent), mode_(mode) {
     const bool text = TextMode(element, mode);
     const std::uint8_t on = text ? element.text->outlineOn : element.outlineOn;
     const std::uint8_t width = text ? element.text->outlineWidth : element.outlineWidth;

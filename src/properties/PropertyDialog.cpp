@@ -4,6 +4,7 @@
 #include "controls/ColourPickerEvent.h"
 #include "controls/ColourSwatch.h"
 #include "document/ElementOperations.h"
+#include "platform/StringIds.h"
 #include "properties/ColourReplies.h"
 #include "properties/ColourRow.h"
 
@@ -36,7 +37,7 @@ void PropertyDialog::OpenPicker(ColourRow* row) {
     ColourPicker& picker = Picker();
     const QFont dialogFont = font();
     picker.Setup(row->ReplyNumber(), ColourOfReply(*copy_, row->ReplyNumber()).value_or(kBlack),
-                 true, 1400, &dialogFont);
+                 true, str::kAutomatic, &dialogFont);
     const QWidget* swatch = row->Swatch();
     const QPoint topLeft = swatch->mapToGlobal(QPoint(0, 0));
     picker.ShowAt(topLeft, QRect(topLeft, swatch->size()));

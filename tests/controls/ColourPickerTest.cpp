@@ -42,7 +42,7 @@ protected:
 TEST(ColourPickerLayout, FiguresFollowTheFont) {
     const ColourPickerLayout small(14);
     EXPECT_EQ(small.Margin(), 6);
-    EXPECT_EQ(small.AutomaticHeight(), 22);  // at least 22
+    EXPECT_EQ(small.AutomaticHeight(), 22);    // at least 22
     EXPECT_EQ(small.MoreColoursHeight(), 20);  // at least a cell and one
     EXPECT_EQ(small.Size(), QSize(8 * 19 + 12, 5 * 19 + 12 + 22 + 20 + 6));
     EXPECT_EQ(small.Grid(), QRect(6, 28, 152, 95));

@@ -90,16 +90,18 @@ TEST(FontRows, FaceModeListsTheKindsTheFilterAsksFor) {
 TEST(FontRows, StylesOfARasterFamilyAreNamedAndCompletedWithThreeMore) {
     FakeFonts fonts;
     fonts.AddStyle(QStringLiteral("Fixedsys"), QStringLiteral("Regular"), 400, false, Kind::Bitmap);
-    EXPECT_EQ(RowTexts(ListFontRows(fonts, fontfilter::kStyleMode | 0x07, QStringLiteral("Fixedsys")),
-                       true),
-              QStringList({"Normal", "Negritas", "Cursiva", "Cursiva en negritas"}));
+    EXPECT_EQ(
+        RowTexts(ListFontRows(fonts, fontfilter::kStyleMode | 0x07, QStringLiteral("Fixedsys")),
+                 true),
+        QStringList({"Normal", "Negritas", "Cursiva", "Cursiva en negritas"}));
 
     // A raster style of weight 400 with the italic flag is "Cursiva"; the made-up
     // "Cursiva" is then not repeated.
     FakeFonts slanted;
     slanted.AddStyle(QStringLiteral("Terminal"), QStringLiteral("Italic"), 400, true, Kind::Bitmap);
     slanted.AddStyle(QStringLiteral("Terminal"), QStringLiteral("Heavy"), 800, false, Kind::Bitmap);
-    const auto rows = ListFontRows(slanted, fontfilter::kStyleMode | 0x07, QStringLiteral("Terminal"));
+    const auto rows =
+        ListFontRows(slanted, fontfilter::kStyleMode | 0x07, QStringLiteral("Terminal"));
     EXPECT_EQ(RowTexts(rows, true), QStringList({"Cursiva", "Negritas", "Cursiva en negritas"}));
     // The made-up styles take the first row's record and change weight and slant.
     EXPECT_EQ(rows[2].logFont.weight, 700);
@@ -192,7 +194,7 @@ TEST_F(FontListFixture, ProductTypefacesAreRedOnlyWhileMarked) {
     EXPECT_GT(RedPixels(list, 4), 20);
     EXPECT_EQ(RedPixels(list, 0), 0);
     EXPECT_EQ(RedPixels(list, 2), 0);  // the case of a face name counts
-    list.setCurrentRow(1);  // red even on the selected row
+    list.setCurrentRow(1);             // red even on the selected row
     EXPECT_GT(RedPixels(list, 1), 20);
 
     SetMarkProductFonts(false);
@@ -253,7 +255,8 @@ TEST_F(FontListFixture, RefillingKeepsTheSelectedRowAndStylesFollowTheFace) {
     EXPECT_EQ(styles.TypeFilter() & 0x07, 0x07);
     ASSERT_TRUE(styles.SelectRowText(QStringLiteral("Cursiva")));
     styles.ShowStylesOf(QStringLiteral("Serif"));
-    EXPECT_EQ(RowTexts(styles), QStringList({"Roman", "Negritas", "Cursiva", "Cursiva en negritas"}));
+    EXPECT_EQ(RowTexts(styles),
+              QStringList({"Roman", "Negritas", "Cursiva", "Cursiva en negritas"}));
     EXPECT_EQ(styles.currentItem()->text(), QStringLiteral("Cursiva"));
     const auto font = styles.SelectedFont();
     ASSERT_TRUE(font.has_value());

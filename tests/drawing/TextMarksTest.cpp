@@ -109,8 +109,8 @@ QImage DrawScene(const Scene& s, const QString& text) {
     FixedOwner owner(s.zoom, {}, s.printing);
     ElementPtr e = MarkedText(&owner, s.kind, text, s.turned);
     const int size = int(2 * kCentre) * s.zoom / 400 + 2;
-    return test::Render(size, size, [&](DeviceContext& dc) { DrawElementBody(*e, dc); },
-                        s.printing);
+    return test::Render(
+        size, size, [&](DeviceContext& dc) { DrawElementBody(*e, dc); }, s.printing);
 }
 
 std::vector<Scene> Scenes() {
@@ -181,7 +181,8 @@ TEST(TextMarks, InvertedMarksStayWholeBetweenTheirNeighbours) {
             if (scene.zoom < 100) {
                 continue;  // at a quarter of their size the letters touch
             }
-            const QImage image = DrawScene(scene, QStringLiteral("HH") + letter + QStringLiteral("HH"));
+            const QImage image =
+                DrawScene(scene, QStringLiteral("HH") + letter + QStringLiteral("HH"));
             EXPECT_EQ(Runs(Histogram(image, along, places)).size(), 5u) << Describe(scene, letter);
         }
     }
@@ -195,11 +196,10 @@ TEST(TextFill, LettersFilledOrClippedCoverTheSamePixels) {
     for (ElementKind kind : {ElementKind::Text, ElementKind::CircularText}) {
         ElementPtr e = MarkedText(&owner, kind, QStringLiteral("¡Feliz AÑO, 8 & @!"), false);
         e->text->font.SetFace(QStringLiteral("DejaVu Serif"));
-        const QPainterPath letters = *WarpPath(
-            LayoutTextPath(*e->text, MapLogFont(e->text->font)), EnvelopeOf(*e));
-        const QImage whole = test::Render(1200, 1200, [&](DeviceContext& dc) {
-            dc.Painter().fillPath(letters, Qt::black);
-        });
+        const QPainterPath letters =
+            *WarpPath(LayoutTextPath(*e->text, MapLogFont(e->text->font)), EnvelopeOf(*e));
+        const QImage whole = test::Render(
+            1200, 1200, [&](DeviceContext& dc) { dc.Painter().fillPath(letters, Qt::black); });
         const QImage filled = test::Render(1200, 1200, [&](DeviceContext& dc) {
             dc.SetSolidBrush(kBlack);
             dc.FillPath(letters);
@@ -268,7 +268,8 @@ TEST(TextDrawing, TheAutomaticColourDrawsAsBlack) {
     FixedOwner owner(100);
     ElementPtr e = MarkedText(&owner, ElementKind::Text, QStringLiteral("HH"), false);
     e->text->fillColour = 0xFF000000;
-    const QImage letters = test::Render(1200, 400, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+    const QImage letters =
+        test::Render(1200, 400, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
     EXPECT_GT(test::CountPixels(letters, qRgb(0, 0, 0)), 1000);
 
     ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 40, 40, 400, 400);

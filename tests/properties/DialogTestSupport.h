@@ -13,8 +13,8 @@
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -55,12 +55,10 @@ inline void DeliverPosted() {
 // Every control a person can use has a name a screen reader says.
 inline void ExpectEveryControlNamed(const QWidget& dialog) {
     for (const QWidget* w : dialog.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<const QAbstractButton*>(w) ||
-                             qobject_cast<const QLineEdit*>(w) ||
-                             qobject_cast<const QTextEdit*>(w) ||
-                             qobject_cast<const QAbstractItemView*>(w) ||
-                             qobject_cast<const ColourSwatch*>(w) ||
-                             qobject_cast<const SamplePreview*>(w);
+        const bool control =
+            qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+            qobject_cast<const QTextEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+            qobject_cast<const ColourSwatch*>(w) || qobject_cast<const SamplePreview*>(w);
         if (control && w->window() == &dialog) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
         }
@@ -87,7 +85,8 @@ inline int PixelsOf(QWidget& widget, QColor colour, int tolerance = 0) {
 // Writes a widget's picture for a person to look at when QUENBY_DRAWING_DUMP names a folder.
 inline void Dump(QWidget& widget, const char* name) {
     if (const QString folder = qEnvironmentVariable("QUENBY_DRAWING_DUMP"); !folder.isEmpty()) {
-        widget.grab().save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        widget.grab().save(folder + QLatin1Char('/') + QLatin1String(name) +
+                           QStringLiteral(".png"));
     }
 }
 

@@ -36,11 +36,13 @@ void PickCell(PropertyDialog& dialog, ColourRow* row, int cell) {
 TEST(ColourReplies, EachNumberWritesItsField) {
     FixedOwner owner;
     ElementPtr text = test::MakeElement(ElementKind::Text, &owner);
-    const std::pair<int, ColourRef*> fields[] = {
-        {reply::kElementFill, &text->fillColour},       {reply::kTextFill, &text->text->fillColour},
-        {reply::kElementFill2, &text->fillColour2},     {reply::kTextFill2, &text->text->fillColour2},
-        {reply::kElementOutline, &text->outlineColour}, {reply::kTextOutline, &text->text->outlineColour},
-        {reply::kTextShadow, &text->text->shadowColour}};
+    const std::pair<int, ColourRef*> fields[] = {{reply::kElementFill, &text->fillColour},
+                                                 {reply::kTextFill, &text->text->fillColour},
+                                                 {reply::kElementFill2, &text->fillColour2},
+                                                 {reply::kTextFill2, &text->text->fillColour2},
+                                                 {reply::kElementOutline, &text->outlineColour},
+                                                 {reply::kTextOutline, &text->text->outlineColour},
+                                                 {reply::kTextShadow, &text->text->shadowColour}};
     ColourRef colour = 0x123456;
     for (const auto& [number, field] : fields) {
         EXPECT_TRUE(ApplyPickedColour(*text, number, ++colour));
@@ -76,9 +78,9 @@ TEST(FillDialog, ShowsTheCopyAndEnablesOnlyWhileFilled) {
     EXPECT_EQ(dialog.ToColourRow()->ReplyNumber(), reply::kElementFill2);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    for (QWidget* w : std::initializer_list<QWidget*>{dialog.StyleButton(0), dialog.AngleField(),
-                                                      dialog.CentreYField(),
-                                                      dialog.ToColourRow()->Button()}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{dialog.StyleButton(0), dialog.AngleField(),
+                                         dialog.CentreYField(), dialog.ToColourRow()->Button()}) {
         EXPECT_FALSE(w->isEnabled());
     }
     test::ClickMark(dialog.FillBox());

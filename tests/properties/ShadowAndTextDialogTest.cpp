@@ -195,7 +195,8 @@ TEST(NewText, IsSizedFromItsLettersOnOkAndNotOnCancel) {
     EXPECT_TRUE(RunNewTextDialog(*text, 3.78, nullptr));
     EXPECT_EQ(text->text->Text(), QStringLiteral("Hola\r\nmundo entero"));
     const QFont font = MapLogFont(text->text->font);
-    const int wide = int(std::lround(QFontMetricsF(font).horizontalAdvance(QStringLiteral("mundo entero"))));
+    const int wide =
+        int(std::lround(QFontMetricsF(font).horizontalAdvance(QStringLiteral("mundo entero"))));
     const int high = 2 * DeviceContext::LineHeight(font);
     EXPECT_EQ(LettersExtent(*text->text), QSize(wide, high));
     const DocPoint c0 = placed[0];
