@@ -7,9 +7,7 @@
 #include "platform/StringIds.h"
 #include "properties/ColourReplies.h"
 #include "properties/ColourRow.h"
-
-#include <QDialogButtonBox>
-#include <QPushButton>
+#include "properties/DialogButtons.h"
 
 namespace quenby {
 
@@ -44,15 +42,7 @@ void PropertyDialog::OpenPicker(ColourRow* row) {
 }
 
 QDialogButtonBox* PropertyDialog::MakeButtons(const QString& ok, const QString& cancel) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(ok);
-    buttons->button(QDialogButtonBox::Cancel)->setText(cancel);
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QString(ok).remove(QLatin1Char('&')));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setAccessibleName(QString(cancel).remove(QLatin1Char('&')));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    return buttons;
+    return MakeOkCancelButtons(*this, ok, cancel);
 }
 
 bool PropertyDialog::event(QEvent* event) {

@@ -3,6 +3,7 @@
 #include "controls/DocumentTextField.h"
 #include "document/Element.h"
 #include "document/TextSizing.h"
+#include "properties/DialogButtons.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -57,17 +58,12 @@ TextDialog::TextDialog(const TextBlock& text, QWidget* parent)
     (new QVBoxLayout(textBox))->addWidget(stack_);
     stack_->setMinimumSize(420, 160);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Aceptar"));
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("Aceptar"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancelar"));
-    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancelar"));
+    QDialogButtonBox* buttons =
+        MakeOkCancelButtons(*this, QStringLiteral("&Aceptar"), QStringLiteral("&Cancelar"));
     // Enter starts a new line in the text; the buttons are pressed with the mouse or
     // their Alt keys.
     buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(textBox);
