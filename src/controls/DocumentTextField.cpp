@@ -125,6 +125,8 @@ void DocumentTextField::Tidy() {
     int cursorAt = textCursor().position();
     bool refused = false;
     QTextCursor edit(document());
+    // The tidying belongs to the edit that called for it: one undo step takes back both.
+    edit.joinPreviousEditBlock();
     auto removeAt = [&](int i) {
         edit.setPosition(i);
         edit.setPosition(i + 1, QTextCursor::KeepAnchor);
@@ -144,6 +146,7 @@ void DocumentTextField::Tidy() {
     while (StoredLength(text) > maxStoredLength_) {
         removeAt(cursorAt > 0 ? cursorAt - 1 : int(text.size()) - 1);
     }
+    edit.endEditBlock();
     if (refused) {
         QTextCursor cursor = textCursor();
         cursor.setPosition(std::min(cursorAt, int(text.size())));

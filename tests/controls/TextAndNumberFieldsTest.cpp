@@ -46,6 +46,20 @@ TEST(DocumentTextField, KeepsOutCharactersTheDocumentCannotHold) {
     EXPECT_EQ(field.StoredText(), QStringLiteral("Añox\r\n€ “¡Olé!”\r\nód \r\nfin"));
 }
 
+TEST(DocumentTextField, UndoNeverBringsBackWhatWasKeptOut) {
+    DocumentTextField field(499);
+    field.show();
+    Type(&field, QStringLiteral("ab"));
+    Type(&field, QStringLiteral("😀"));
+    EXPECT_EQ(field.StoredText(), QStringLiteral("ab"));
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+        for (QChar c : field.toPlainText()) {
+            EXPECT_TRUE(DocumentTextField::TakesCharacter(c)) << int(c.unicode());
+        }
+    }
+}
+
 TEST(DocumentTextField, KeepsToTheStoredLengthCountingLineBreaksTwice) {
     DocumentTextField field(10);
     field.show();
