@@ -1,8 +1,6 @@
 // The font dialog's lists: listing this machine's families (the baseline), filling the
 // face list and drawing its visible rows each in its own typeface, and opening the
 // whole font dialog drawn. The dialog should open in well under 0.3 s.
-#include "BenchApplication.h"
-
 #include "controls/FontList.h"
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
@@ -23,7 +21,6 @@ using namespace quenby;
 namespace {
 
 void Prepare() {
-    bench::EnsureBenchApplication();
     static const bool registered = [] {
         RegisterProductFonts(ArtworkLocations::DefaultProgramFolder());
         return true;
@@ -63,7 +60,7 @@ BENCHMARK(BM_FillAndDrawFaceList)->Unit(benchmark::kMillisecond);
 void BM_OpenFontDialog(benchmark::State& state) {
     Prepare();
     FixedOwner owner;
-    ElementPtr text = CreateElement(&owner, 0, ElementKind::Text, {});
+    ElementPtr text = CreateElement(owner, 0, ElementKind::Text, {});
     static double firstMs = -1.0;  // kept over the benchmark's trial runs
     for (auto _ : state) {
         QElapsedTimer clock;

@@ -1,8 +1,6 @@
 // A text of 499 letters on one line, tall on the screen, as the page draws it, beside
 // the same warped letters filled as one path (how letters were filled before they
 // were filled figure by figure).
-#include "BenchApplication.h"
-
 #include "document/ElementDrawing.h"
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
@@ -21,9 +19,7 @@ namespace {
 
 struct LongLine {
     LongLine() : owner(300) {
-        bench::EnsureBenchApplication();
         text = CreateBlankElement();
-        text->owner = &owner;
         text->text = std::make_unique<TextBlock>();
         text->text->SetText(QString(499, QLatin1Char('W')));
         text->text->font.SetFace(QStringLiteral("DejaVu Sans"));
@@ -55,7 +51,7 @@ void BM_LongLineDrawn(benchmark::State& state) {
         line.image.fill(Qt::white);
         QPainter painter(&line.image);
         DeviceContext dc(painter);
-        DrawElementBody(*line.text, dc);
+        DrawElementBody(*line.text, dc, line.owner);
     }
 }
 BENCHMARK(BM_LongLineDrawn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -66,7 +62,7 @@ void BM_LongLineWholePathFill(benchmark::State& state) {
     line.Place(KindOf(state));
     const QPainterPath letters =
         *WarpPath(LayoutTextPath(*line.text->text, MapLogFont(line.text->text->font)),
-                  EnvelopeOf(*line.text));
+                  EnvelopeOf(*line.text, line.owner));
     for (auto _ : state) {
         line.image.fill(Qt::white);
         QPainter painter(&line.image);

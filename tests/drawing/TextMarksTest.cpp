@@ -23,8 +23,8 @@ constexpr QRgb kWhitePixel = 0xFFFFFFFF;
 // A text or circular text in bold DejaVu Sans; the circle's centre is at (1200, 1200)
 // document units, its outer radius 1000.
 constexpr float kCentre = 1200;
-ElementPtr MarkedText(ElementOwner* owner, ElementKind kind, const QString& text, bool turned) {
-    ElementPtr e = test::BoxElement(kind, owner, 200, 200, 2000, 400);
+ElementPtr MarkedText(ElementKind kind, const QString& text, bool turned) {
+    ElementPtr e = test::BoxElement(kind, 200, 200, 2000, 400);
     if (kind == ElementKind::CircularText) {
         const DocPoint c0{kCentre, kCentre};
         e->corners = {c0, DocPoint{c0.x + 500, c0.y}, DocPoint{c0.x + 1000, c0.y},
@@ -107,10 +107,10 @@ std::string Describe(const Scene& s, const QString& letter) {
 
 QImage DrawScene(const Scene& s, const QString& text) {
     FixedOwner owner(s.zoom, {}, s.printing);
-    ElementPtr e = MarkedText(&owner, s.kind, text, s.turned);
+    ElementPtr e = MarkedText(s.kind, text, s.turned);
     const int size = int(2 * kCentre) * s.zoom / 400 + 2;
     return test::Render(
-        size, size, [&](DeviceContext& dc) { DrawElementBody(*e, dc); }, s.printing);
+        size, size, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); }, s.printing);
 }
 
 std::vector<Scene> Scenes() {
@@ -194,10 +194,10 @@ TEST(TextFill, LettersFilledOrClippedCoverTheSamePixels) {
     // but for edge pixels.
     FixedOwner owner(100);
     for (ElementKind kind : {ElementKind::Text, ElementKind::CircularText}) {
-        ElementPtr e = MarkedText(&owner, kind, QStringLiteral("¡Feliz AÑO, 8 & @!"), false);
+        ElementPtr e = MarkedText(kind, QStringLiteral("¡Feliz AÑO, 8 & @!"), false);
         e->text->font.SetFace(QStringLiteral("DejaVu Serif"));
         const QPainterPath letters =
-            *WarpPath(LayoutTextPath(*e->text, MapLogFont(e->text->font)), EnvelopeOf(*e));
+            *WarpPath(LayoutTextPath(*e->text, MapLogFont(e->text->font)), EnvelopeOf(*e, owner));
         const QImage whole = test::Render(
             1200, 1200, [&](DeviceContext& dc) { dc.Painter().fillPath(letters, Qt::black); });
         const QImage filled = test::Render(1200, 1200, [&](DeviceContext& dc) {
@@ -242,15 +242,15 @@ TEST(TextDrawing, LongEmptyAndOddTextsDrawWithinTheirFrame) {
     };
     for (ElementKind kind : {ElementKind::Text, ElementKind::CircularText}) {
         for (const Case& c : cases) {
-            ElementPtr e = MarkedText(&owner, kind, c.text, false);
+            ElementPtr e = MarkedText(kind, c.text, false);
             e->text->font.height = c.height;
             e->text->font.SetFace(c.face);
             e->text->outlineOn = 1;
             e->text->shadowOn = 1;
             e->text->fillStyle = kRadialGradient;
             const QImage image = test::Render(1500, 1500, [&](DeviceContext& dc) {
-                DrawElementBody(*e, dc);
-                DrawElementOutline(*e, dc);
+                DrawElementBody(*e, dc, owner);
+                DrawElementOutline(*e, dc, owner);
             });
             const QRect painted = test::PaintedBox(image);
             if (c.text.startsWith(QLatin1Char('\r'))) {
@@ -258,7 +258,8 @@ TEST(TextDrawing, LongEmptyAndOddTextsDrawWithinTheirFrame) {
                 continue;
             }
             EXPECT_FALSE(painted.isEmpty()) << c.height;
-            const QRect frame = ElementDeviceRect(*e).adjusted(-20, -20, 20, 20);  // shadow, pen
+            const QRect frame =
+                ElementDeviceRect(*e, owner).adjusted(-20, -20, 20, 20);  // shadow, pen
             EXPECT_TRUE(frame.contains(painted)) << c.height;
         }
     }
@@ -266,20 +267,20 @@ TEST(TextDrawing, LongEmptyAndOddTextsDrawWithinTheirFrame) {
 
 TEST(TextDrawing, TheAutomaticColourDrawsAsBlack) {
     FixedOwner owner(100);
-    ElementPtr e = MarkedText(&owner, ElementKind::Text, QStringLiteral("HH"), false);
+    ElementPtr e = MarkedText(ElementKind::Text, QStringLiteral("HH"), false);
     e->text->fillColour = 0xFF000000;
     const QImage letters =
-        test::Render(1200, 400, [&](DeviceContext& dc) { DrawElementBody(*e, dc); });
+        test::Render(1200, 400, [&](DeviceContext& dc) { DrawElementBody(*e, dc, owner); });
     EXPECT_GT(test::CountPixels(letters, qRgb(0, 0, 0)), 1000);
 
-    ElementPtr box = test::BoxElement(ElementKind::Box, &owner, 40, 40, 400, 400);
+    ElementPtr box = test::BoxElement(ElementKind::Box, 40, 40, 400, 400);
     box->fillOn = 1;
     box->fillColour = 0xFF000000;
     box->outlineOn = 1;
     box->outlineColour = 0xFF000000;
     const QImage shape = test::Render(200, 200, [&](DeviceContext& dc) {
-        DrawElementBody(*box, dc);
-        DrawElementOutline(*box, dc);
+        DrawElementBody(*box, dc, owner);
+        DrawElementOutline(*box, dc, owner);
     });
     const QRect painted = test::PaintedBox(shape);
     EXPECT_GE(painted.width(), 100);

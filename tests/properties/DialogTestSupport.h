@@ -24,11 +24,11 @@
 
 namespace quenby::test {
 
-// An element as a tool makes it, at 100 % zoom.
-inline ElementPtr MakeElement(ElementKind kind, ElementOwner* owner) {
+// An element as a tool makes it, dragged from (20, 20) to (220, 120) at 100 % zoom.
+inline ElementPtr MakeElement(ElementKind kind) {
     const std::array<QPoint, 4> points = {QPoint(20, 20), QPoint(220, 20), QPoint(220, 120),
                                           QPoint(20, 120)};
-    return CreateElement(owner, 0, kind, points);
+    return CreateElement(FixedOwner(100), 0, kind, points);
 }
 
 // Answers the next modal dialog once it runs: `answer` gets it and closes it.

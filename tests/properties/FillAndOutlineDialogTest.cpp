@@ -34,8 +34,7 @@ void PickCell(PropertyDialog& dialog, ColourRow* row, int cell) {
 }
 
 TEST(ColourReplies, EachNumberWritesItsField) {
-    FixedOwner owner;
-    ElementPtr text = test::MakeElement(ElementKind::Text, &owner);
+    ElementPtr text = test::MakeElement(ElementKind::Text);
     const std::pair<int, ColourRef*> fields[] = {{reply::kElementFill, &text->fillColour},
                                                  {reply::kTextFill, &text->text->fillColour},
                                                  {reply::kElementFill2, &text->fillColour2},
@@ -50,7 +49,7 @@ TEST(ColourReplies, EachNumberWritesItsField) {
         EXPECT_EQ(ColourOfReply(*text, number), colour);
     }
     EXPECT_FALSE(ApplyPickedColour(*text, 19729, kRed));
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     EXPECT_FALSE(ApplyPickedColour(*box, reply::kTextShadow, kRed));
     EXPECT_FALSE(ColourOfReply(*box, reply::kTextFill).has_value());
     // The automatic value goes in as it is.
@@ -59,8 +58,7 @@ TEST(ColourReplies, EachNumberWritesItsField) {
 }
 
 TEST(FillDialog, ShowsTheCopyAndEnablesOnlyWhileFilled) {
-    FixedOwner owner;
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     box->fillStyle = kRadialGradient;
     box->gradientAngle = 45;
     box->gradientCentreX = 20;
@@ -94,8 +92,7 @@ TEST(FillDialog, ShowsTheCopyAndEnablesOnlyWhileFilled) {
 }
 
 TEST(FillDialog, StylesColoursAndTypedValuesReachTheCopyAndTheSample) {
-    FixedOwner owner;
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     box->fillOn = 1;
     FillDialog dialog(*box, PropertyMode::Shape);
     dialog.show();
@@ -127,8 +124,7 @@ TEST(FillDialog, StylesColoursAndTypedValuesReachTheCopyAndTheSample) {
 }
 
 TEST(FillDialog, TextModeEditsTheLettersWithTheTextReplyNumbers) {
-    FixedOwner owner;
-    ElementPtr text = test::MakeElement(ElementKind::Text, &owner);
+    ElementPtr text = test::MakeElement(ElementKind::Text);
     text->text->SetText(QStringLiteral("Hola"));
     FillDialog dialog(*text, PropertyMode::Text);
     dialog.show();
@@ -151,8 +147,7 @@ TEST(FillDialog, TextModeEditsTheLettersWithTheTextReplyNumbers) {
 }
 
 TEST(FillDialog, OkAssignsAndCancelLeavesTheElement) {
-    FixedOwner owner;
-    ElementPtr box = test::MakeElement(ElementKind::Ellipse, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Ellipse);
     box->reserved[3] = 7;
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<FillDialog&>(d);
@@ -180,8 +175,7 @@ TEST(FillDialog, OkAssignsAndCancelLeavesTheElement) {
 }
 
 TEST(OutlineDialog, TypedWidthsAreStoredAndTheSampleFollows) {
-    FixedOwner owner;
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     OutlineDialog dialog(*box, PropertyMode::Shape);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -216,12 +210,11 @@ TEST(OutlineDialog, TypedWidthsAreStoredAndTheSampleFollows) {
 }
 
 TEST(OutlineDialog, ALineIsAlwaysOutlinedAndTextModeOutlinesTheLetters) {
-    FixedOwner owner;
-    ElementPtr line = test::MakeElement(ElementKind::Line, &owner);
+    ElementPtr line = test::MakeElement(ElementKind::Line);
     OutlineDialog lineDialog(*line, PropertyMode::Shape);
     EXPECT_FALSE(lineDialog.OutlineBox()->isEnabled());
 
-    ElementPtr text = test::MakeElement(ElementKind::CircularText, &owner);
+    ElementPtr text = test::MakeElement(ElementKind::CircularText);
     text->text->SetText(QStringLiteral("Hola"));
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<OutlineDialog&>(d);

@@ -17,12 +17,11 @@ namespace {
 struct FontDialogFixture : ::testing::Test {
     FontDialogFixture() {
         RegisterProductFonts(ArtworkLocations::DefaultProgramFolder());
-        text = test::MakeElement(ElementKind::Text, &owner);
+        text = test::MakeElement(ElementKind::Text);
         text->text->SetText(QStringLiteral("Hola"));
         text->text->font.height = -77;
         text->text->font.SetFace(QStringLiteral("DejaVu Serif"));
     }
-    FixedOwner owner;
     ElementPtr text;
 };
 
@@ -98,7 +97,7 @@ TEST_F(FontDialogFixture, CancelLeavesTheTextAndAMissingFaceStaysUnlessChosen) {
     EXPECT_EQ(text->text->font.Face(), QStringLiteral("Gone Missing"));
     EXPECT_EQ(text->text->font.weight, 700);
 
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     EXPECT_FALSE(RunFontDialog(*box, nullptr));
 }
 

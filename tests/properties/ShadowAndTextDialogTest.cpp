@@ -29,8 +29,8 @@ namespace {
 
 constexpr ColourRef kGreen = MakeColourRef(0, 255, 0);
 
-ElementPtr TextElement(ElementOwner* owner, const QString& chars, int alignment = 1) {
-    ElementPtr e = test::MakeElement(ElementKind::Text, owner);
+ElementPtr TextElement(const QString& chars, int alignment = 1) {
+    ElementPtr e = test::MakeElement(ElementKind::Text);
     e->text->SetText(chars);
     e->text->alignment = std::uint16_t(alignment);
     e->text->font.SetFace(QStringLiteral("DejaVu Sans"));
@@ -38,8 +38,7 @@ ElementPtr TextElement(ElementOwner* owner, const QString& chars, int alignment 
 }
 
 TEST(ShadowDialog, TheCopyFollowsAtOnceAndTheSampleShowsTheShadow) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QStringLiteral("Hola"));
+    ElementPtr text = TextElement(QStringLiteral("Hola"));
     ShadowDialog dialog(*text);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -74,8 +73,7 @@ TEST(ShadowDialog, TheCopyFollowsAtOnceAndTheSampleShowsTheShadow) {
 }
 
 TEST(ShadowDialog, OkAssignsCancelLeaves) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QStringLiteral("Hola"));
+    ElementPtr text = TextElement(QStringLiteral("Hola"));
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<ShadowDialog&>(d);
         test::ClickMark(dialog.ShadowBox());
@@ -94,13 +92,12 @@ TEST(ShadowDialog, OkAssignsCancelLeaves) {
     EXPECT_TRUE(RunShadowDialog(*text, nullptr));
     EXPECT_EQ(text->text->shadowOn, 1);
     EXPECT_EQ(text->text->shadowDx, -7);
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     EXPECT_FALSE(RunShadowDialog(*box, nullptr));
 }
 
 TEST(TextDialog, OpensOnTheFieldOfTheAlignmentAndCarriesTheTextAcross) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QStringLiteral("Feliz\r\ncumpleaños"), 2);
+    ElementPtr text = TextElement(QStringLiteral("Feliz\r\ncumpleaños"), 2);
     TextDialog dialog(*text->text);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -133,8 +130,7 @@ TEST(TextDialog, OpensOnTheFieldOfTheAlignmentAndCarriesTheTextAcross) {
 }
 
 TEST(TextDialog, KeepsToFourHundredNinetyNineCharacters) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QString(499, QLatin1Char('a')));
+    ElementPtr text = TextElement(QString(499, QLatin1Char('a')));
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<TextDialog&>(d);
         EXPECT_EQ(dialog.StoredText().size(), 499);
@@ -156,8 +152,7 @@ TEST(TextDialog, KeepsToFourHundredNinetyNineCharacters) {
 }
 
 TEST(TextDialog, CancelChangesNothingAndAnOddAlignmentOpensLeft) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QStringLiteral("Hola"), 7);
+    ElementPtr text = TextElement(QStringLiteral("Hola"), 7);
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<TextDialog&>(d);
         EXPECT_TRUE(dialog.AlignmentButton(1)->isChecked());
@@ -169,13 +164,12 @@ TEST(TextDialog, CancelChangesNothingAndAnOddAlignmentOpensLeft) {
     EXPECT_EQ(text->text->Text(), QStringLiteral("Hola"));
     EXPECT_EQ(text->text->alignment, 7);
 
-    ElementPtr box = test::MakeElement(ElementKind::Box, &owner);
+    ElementPtr box = test::MakeElement(ElementKind::Box);
     EXPECT_FALSE(RunTextDialog(*box, nullptr));
 }
 
 TEST(NewText, IsSizedFromItsLettersOnOkAndNotOnCancel) {
-    FixedOwner owner;
-    ElementPtr text = TextElement(&owner, QString());
+    ElementPtr text = TextElement(QString());
     const std::array<DocPoint, 4> placed = text->corners;
     test::WhenDialogOpens([](QDialog& d) {
         auto& dialog = static_cast<TextDialog&>(d);
@@ -211,7 +205,7 @@ TEST(NewText, IsSizedFromItsLettersOnOkAndNotOnCancel) {
     EXPECT_EQ(text->corners[3].y, c0.y + h);
 
     // A circular text keeps its circle.
-    ElementPtr circle = test::MakeElement(ElementKind::CircularText, &owner);
+    ElementPtr circle = test::MakeElement(ElementKind::CircularText);
     const auto corners = circle->corners;
     test::WhenDialogOpens([](QDialog& d) {
         QTest::keyClicks(static_cast<TextDialog&>(d).Field(1), QStringLiteral("Hola"));
@@ -222,9 +216,8 @@ TEST(NewText, IsSizedFromItsLettersOnOkAndNotOnCancel) {
 }
 
 TEST(NewText, ZeroAndHugeFontHeightsSizeWithinBounds) {
-    FixedOwner owner;
     for (std::int32_t height : {0, 1, -4000, 2147483647, -2147483647 - 1}) {
-        ElementPtr text = TextElement(&owner, QString(499, QLatin1Char('W')));
+        ElementPtr text = TextElement(QString(499, QLatin1Char('W')));
         text->text->font.height = height;
         SizeTextFromLetters(*text, 3.78);
         EXPECT_GE(text->corners[2].x, text->corners[0].x) << height;
