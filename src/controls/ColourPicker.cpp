@@ -217,25 +217,18 @@ void ColourPicker::mousePressEvent(QMouseEvent* event) {
 }
 
 void ColourPicker::keyPressEvent(QKeyEvent* event) {
+    static constexpr std::pair<int, PickerMove> kMoves[] = {
+        {Qt::Key_Left, PickerMove::Left}, {Qt::Key_Right, PickerMove::Right},
+        {Qt::Key_Up, PickerMove::Up},     {Qt::Key_Down, PickerMove::Down},
+        {Qt::Key_Home, PickerMove::Home}, {Qt::Key_End, PickerMove::End}};
+    for (const auto& [key, move] : kMoves) {
+        if (event->key() == key) {
+            SetHighlight(MovePickerHighlight(highlighted_, move));
+            event->accept();
+            return;
+        }
+    }
     switch (event->key()) {
-        case Qt::Key_Left:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::Left));
-            break;
-        case Qt::Key_Right:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::Right));
-            break;
-        case Qt::Key_Up:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::Up));
-            break;
-        case Qt::Key_Down:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::Down));
-            break;
-        case Qt::Key_Home:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::Home));
-            break;
-        case Qt::Key_End:
-            SetHighlight(MovePickerHighlight(highlighted_, PickerMove::End));
-            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
