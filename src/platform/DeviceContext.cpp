@@ -12,7 +12,9 @@
 #include <QRegion>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace quenby {
@@ -308,8 +310,64 @@ void DeviceContext::StretchImage(const QImage& image, const QRect& dest, const Q
 }
 
 void DeviceContext::StretchDib(const Dib& dib, const QRect& dest) {
+    if (dest.width() > 0 && dest.height() > 0) {
+        StretchDibInto(dib, dest.left(), dest.top(), std::int64_t{dest.left()} + dest.width(),
+                       std::int64_t{dest.top()} + dest.height(), false);
+        return;
+    }
     const QImage image = dib.ToImage();
     StretchImage(image, dest, image.rect());
+}
+
+void DeviceContext::StretchDibInto(const Dib& dib, std::int64_t left, std::int64_t top,
+                                   std::int64_t right, std::int64_t bottom, bool turned) {
+    const std::int64_t boxWidth = right - left, boxHeight = bottom - top;
+    const int w = dib.Width();
+    const int h = dib.Height() < 0 ? -dib.Height() : dib.Height();
+    const QRect visible = VisibleArea();
+    if (boxWidth <= 0 || boxHeight <= 0 || w <= 0 || h <= 0 || visible.isEmpty()) {
+        return;
+    }
+    // The part of the box on the device, and where that part lies in the unturned box.
+    std::int64_t l = std::max<std::int64_t>(left, visible.left());
+    std::int64_t r = std::min<std::int64_t>(right, std::int64_t{visible.right()} + 1);
+    std::int64_t t = std::max<std::int64_t>(top, visible.top());
+    std::int64_t b = std::min<std::int64_t>(bottom, std::int64_t{visible.bottom()} + 1);
+    if (l >= r || t >= b) {
+        return;
+    }
+    if (turned) {
+        std::tie(l, r) = std::pair(left + right - r, left + right - l);
+        std::tie(t, b) = std::pair(top + bottom - b, top + bottom - t);
+    }
+    // The picture's columns and rows under that part (box sides below 2^33, pictures
+    // below 2^16 pixels: the products fit 64 bits).
+    const auto firstUnder = [](std::int64_t from, std::int64_t extent, int pixels) {
+        return int(from * pixels / extent);
+    };
+    const auto endUnder = [](std::int64_t to, std::int64_t extent, int pixels) {
+        return int((to * pixels + extent - 1) / extent);
+    };
+    const int x0 = firstUnder(l - left, boxWidth, w), x1 = endUnder(r - left, boxWidth, w);
+    const int y0 = firstUnder(t - top, boxHeight, h), y1 = endUnder(b - top, boxHeight, h);
+    const QRect region(x0, y0, x1 - x0, y1 - y0);
+    const QSize size(int(std::min<std::int64_t>(region.width(), r - l)),
+                     int(std::min<std::int64_t>(region.height(), b - t)));
+    QImage part = dib.ToImage(region, size);
+    if (part.isNull()) {
+        return;
+    }
+    // Where the region's pixels land: exactly where they do when the whole picture is
+    // stretched over the box.
+    const double scaleX = double(boxWidth) / w, scaleY = double(boxHeight) / h;
+    QRectF target(double(left) + x0 * scaleX, double(top) + y0 * scaleY, region.width() * scaleX,
+                  region.height() * scaleY);
+    if (turned) {
+        part = part.mirrored(true, true);
+        target.moveRight(double(right) - x0 * scaleX);
+        target.moveBottom(double(bottom) - y0 * scaleY);
+    }
+    painter_.drawImage(target, part, QRectF(part.rect()));
 }
 
 void DeviceContext::DrawImage(QPoint at, const QImage& image) {
