@@ -2,24 +2,123 @@
 
 #include "document/Document.h"
 #include "document/ElementDrawing.h"
+#include "document/ElementGeometry.h"
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
+#include "platform/DeviceContext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 namespace quenby {
+namespace {
+
+// A device box in 64 bits, [left, right] × [top, bottom], that can be widened freely.
+struct Reach {
+    std::int64_t left, top, right, bottom;
+
+    void Add(QPoint p) {
+        left = std::min<std::int64_t>(left, p.x());
+        top = std::min<std::int64_t>(top, p.y());
+        right = std::max<std::int64_t>(right, p.x());
+        bottom = std::max<std::int64_t>(bottom, p.y());
+    }
+    void Add(const Reach& r) {
+        left = std::min(left, r.left);
+        top = std::min(top, r.top);
+        right = std::max(right, r.right);
+        bottom = std::max(bottom, r.bottom);
+    }
+    bool Meets(const QRect& area) const {
+        return left <= area.right() && right >= area.left() && top <= area.bottom() &&
+               bottom >= area.top();
+    }
+};
+
+// Everything the element's body and outline can paint: its grab box and its corners,
+// an ellipse's or a circular text's circle, a text's shadow, all widened by the widest
+// pen that draws it; a transparent picture's strips reach a step beyond its box.
+Reach ReachOf(const Element& element) {
+    const ElementOwner& owner = OwnerOf(element);
+    const QRect grab = ElementDeviceRect(element).normalized();
+    Reach reach{grab.left(), grab.top(), grab.right(), grab.bottom()};
+    for (const DocPoint& corner : element.corners) {
+        reach.Add(owner.ToDevice(corner));
+    }
+    if (element.kind == ElementKind::Ellipse) {
+        for (const QPoint& p : EllipsePolygon(element)) {
+            reach.Add(p);
+        }
+    } else if (element.kind == ElementKind::CircularText) {
+        const DocPoint c0 = element.corners[0];
+        const DocPoint c2 = element.corners[2];
+        const float r = float(std::hypot(double(c2.x) - c0.x, double(c2.y) - c0.y));
+        reach.Add(owner.ToDevice(DocPoint{c0.x - r, c0.y - r}));
+        reach.Add(owner.ToDevice(DocPoint{c0.x + r, c0.y + r}));
+    }
+    std::int64_t pen = element.outlineWidth;
+    pen = std::max<std::int64_t>(
+        pen, std::int64_t(std::ceil(double(element.outlineWidth) * owner.ZoomPercent() * 0.01)));
+    if (element.text) {
+        pen = std::max<std::int64_t>(pen, element.text->outlineWidth);
+        if (element.text->shadowOn) {
+            const DocPoint c = element.corners[0];
+            const QPoint from = owner.ToDevice(c);
+            const QPoint to = owner.ToDevice(DocPoint{c.x + float(element.text->shadowDx),
+                                                      c.y + float(element.text->shadowDy)});
+            const std::int64_t dx = std::int64_t{to.x()} - from.x();
+            const std::int64_t dy = std::int64_t{to.y()} - from.y();
+            Reach shadow = reach;
+            shadow.left += dx - 2;
+            shadow.right += dx + 2;
+            shadow.top += dy - 2;
+            shadow.bottom += dy + 2;
+            reach.Add(shadow);
+        }
+    }
+    std::int64_t stepX = 0, stepY = 0;
+    if (element.picture && element.picture->Width() > 0 && element.picture->Height() != 0) {
+        stepX = 2;
+        stepY = (reach.bottom - reach.top) / std::abs(element.picture->Height()) + 2;
+    }
+    const std::int64_t margin = pen + 2;
+    reach.left -= margin + stepX;
+    reach.right += margin + stepX;
+    reach.top -= margin + stepY;
+    reach.bottom += margin + stepY;
+    return reach;
+}
+
+}  // namespace
 
 void DrawPage(const Document& doc, DeviceContext& dc, bool turnFaces, int cx, int cy) {
+    // Elements that cannot reach the part of the device being drawn are left out: a
+    // page set's tile, or a view scrolled to one corner, draws only what it shows.
+    const QRect visible = dc.VisibleArea();
+    if (visible.isEmpty()) {
+        return;
+    }
     for (const Element& element : doc.elements) {
         if (element.page != doc.currentPage) {
             continue;
         }
-        ElementPtr copy = CopyElement(element);
-        if (turnFaces) {
-            const DocPoint centre = copy->owner ? copy->owner->ToDocument(QPoint(cx, cy))
-                                                : DocPoint{float(cx) * 4.0f, float(cy) * 4.0f};
-            RotateElement(*copy, kHalfTurn, centre.x, centre.y);
+        if (!turnFaces) {
+            if (ReachOf(element).Meets(visible)) {
+                DrawElementBody(element, dc);
+                DrawElementOutline(element, dc);
+            }
+            continue;
         }
-        DrawElementBody(*copy, dc);
-        DrawElementOutline(*copy, dc);
+        ElementPtr copy = CopyElement(element);
+        const DocPoint centre = copy->owner ? copy->owner->ToDocument(QPoint(cx, cy))
+                                            : DocPoint{float(cx) * 4.0f, float(cy) * 4.0f};
+        RotateElement(*copy, kHalfTurn, centre.x, centre.y);
+        if (ReachOf(*copy).Meets(visible)) {
+            DrawElementBody(*copy, dc);
+            DrawElementOutline(*copy, dc);
+        }
     }
 }
 

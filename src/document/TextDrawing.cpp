@@ -22,7 +22,9 @@ constexpr int kSamples = TextEnvelope::kSamples;
 
 QPoint Lerp(QPoint from, QPoint to, int k) {
     const double f = double(k) / double(kSamples);
-    return QPoint(int(from.x() + f * (to.x() - from.x())), int(from.y() + f * (to.y() - from.y())));
+    // In floating point: the corners of a damaged frame may lie at the ends of the range.
+    return QPoint(int(from.x() + f * (double(to.x()) - from.x())),
+                  int(from.y() + f * (double(to.y()) - from.y())));
 }
 
 std::array<QPoint, 4> FrameCorners(const Element& element) {
