@@ -17,6 +17,8 @@ quenby::fuzz::Entry Lookup(const char* name) {
         return quenby::fuzz::SettingsReader;
     if (std::strcmp(name, "wxg_reader") == 0)
         return quenby::fuzz::WxgReader;
+    if (std::strcmp(name, "drawing_path") == 0)
+        return quenby::fuzz::DrawingPath;
     return nullptr;
 }
 
