@@ -118,6 +118,8 @@ public:
 private:
     void ApplyPen();
     void ApplyBrush();
+    // Whether long paths are filled, stroked and clipped piece by piece (raster devices).
+    bool DrawsPiecewise() const;
 
     QPainter& painter_;
     bool printing_;
