@@ -28,7 +28,13 @@ namespace {
 
 constexpr double kScreenPixelsPerMm = 96.0 / 25.4;
 constexpr int kPrinterDpi = 600;
-constexpr int kZooms[] = {25, 100, 400};
+// Zoom and scroll origin of each view: the page's corner far out and close in, and a
+// view scrolled into the middle of an A4 face.
+struct View {
+    int zoom;
+    QPoint origin;
+};
+constexpr View kViews[] = {{25, {0, 0}}, {400, {0, 0}}, {100, {-400, -600}}};
 
 // Text layout needs a GUI application; one for the whole run, on the offscreen platform.
 void EnsureApplication() {
@@ -60,21 +66,18 @@ void Probe(const Element& element, DeviceContext& dc) {
 
 void DrawFaces(Document& doc, FixedOwner& owner) {
     QImage image(96, 96, QImage::Format_RGB32);
-    for (const int zoom : kZooms) {
-        owner.SetZoomPercent(zoom);
-        // The page's corner, then a view scrolled into the middle of an A4 face.
-        for (const QPoint origin : {QPoint(0, 0), QPoint(-zoom * 4, -zoom * 6)}) {
-            owner.SetScrollOrigin(origin);
-            for (int face = 0; face < kFaceCount; ++face) {
-                doc.currentPage = std::uint8_t(face);
-                image.fill(Qt::white);
-                QPainter painter(&image);
-                DeviceContext dc(painter);
-                DrawPage(doc, dc, face == 3, 48, 48);
-                for (const Element& element : doc.elements) {
-                    if (element.page == face) {
-                        Probe(element, dc);
-                    }
+    for (const View& view : kViews) {
+        owner.SetZoomPercent(view.zoom);
+        owner.SetScrollOrigin(view.origin);
+        for (int face = 0; face < kFaceCount; ++face) {
+            doc.currentPage = std::uint8_t(face);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            DeviceContext dc(painter);
+            DrawPage(doc, dc, face == 3, 48, 48);
+            for (const Element& element : doc.elements) {
+                if (element.page == face) {
+                    Probe(element, dc);
                 }
             }
         }

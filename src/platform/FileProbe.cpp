@@ -41,6 +41,9 @@ FileKind LookAtFile(const QString& path) {
 
 std::vector<FileKind> ProbeFiles(const QStringList& paths, std::chrono::milliseconds budget,
                                  std::function<FileKind(const QString&)> look) {
+    if (paths.isEmpty()) {
+        return {};
+    }
     if (!look) {
         look = LookAtFile;
     }
