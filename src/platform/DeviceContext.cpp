@@ -340,7 +340,14 @@ void DeviceContext::StrokePath(const QPainterPath& path) {
         return;
     }
     const QPen pen = painter_.pen();
-    ForEachPiece(path, false, [&](const QPainterPath& piece) { painter_.strokePath(piece, pen); });
+    // Pieces whose stroke cannot reach the device are left out.
+    const double reach = pen.widthF() / 2.0 + 2.0;
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-reach, -reach, reach, reach);
+    ForEachPiece(path, false, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.strokePath(piece, pen);
+        }
+    });
 }
 
 void DeviceContext::FillPath(const QPainterPath& path) {
@@ -352,7 +359,12 @@ void DeviceContext::FillPath(const QPainterPath& path) {
         painter_.fillPath(path, colour);
         return;
     }
-    ForEachPiece(path, true, [&](const QPainterPath& piece) { painter_.fillPath(piece, colour); });
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-2, -2, 2, 2);
+    ForEachPiece(path, true, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.fillPath(piece, colour);
+        }
+    });
 }
 
 bool DeviceContext::DrawsPiecewise() const {
