@@ -120,6 +120,11 @@ def extremes():
     across = b"".join(
         record(TEXT, box(400 * i, 900 * i, 400 * i + 3000, 900 * i + 2000), fill_style=2) +
         text_block(chars="Cartel %d" % i, fill_style=2, outline_width=40) for i in range(10))
+    top = 3.4e38  # the largest float, about
+    yield "shapes_at_the_float_limits", header() + record(
+        ELLIPSE, [(top, top), (-top, top), (top, -top), (-top, -top)], fill_style=2) + record(
+        CIRCULAR, [(-top, 0), (0, 0), (top, 0), (-top, top)], page=3) + text_block() + record(
+        CIRCULAR, [(0, 0), (10, 1e-30), (20, 0), (10, -1e-30)]) + text_block(turned=1)
     yield "page_set_ten_by_ten", header(is_card=2, across=10, down=10, paper=0) + across
 
 

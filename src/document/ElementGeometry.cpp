@@ -78,7 +78,10 @@ void SweepArc(ElementBox& box, DocPoint p, DocPoint centre, float arc, float sig
             if (t < 0.0) {
                 t += kTurn;
             }
-            const int k = int(std::floor(t / double(step)));
+            // Within the sweep or just outside it, whatever the step: a step that is all
+            // but zero would put k beyond the int range.
+            const double at = std::floor(t / double(step));
+            const int k = int(std::clamp(at, -1.0, double(kSweepSteps) + 1.0));
             sample(k);
             sample(k + 1);
         }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace quenby {
 namespace {
@@ -54,9 +55,15 @@ Reach ReachOf(const Element& element) {
     } else if (element.kind == ElementKind::CircularText) {
         const DocPoint c0 = element.corners[0];
         const DocPoint c2 = element.corners[2];
-        const float r = float(std::hypot(double(c2.x) - c0.x, double(c2.y) - c0.y));
-        reach.Add(owner.ToDevice(DocPoint{c0.x - r, c0.y - r}));
-        reach.Add(owner.ToDevice(DocPoint{c0.x + r, c0.y + r}));
+        // In double: the radius of a damaged file's circle may pass the float range.
+        const double r = std::hypot(double(c2.x) - c0.x, double(c2.y) - c0.y);
+        constexpr double kMax = std::numeric_limits<float>::max();
+        const auto at = [&](double x, double y) {
+            return owner.ToDevice(DocPoint{float(std::clamp(x, -kMax, kMax)),
+                                           float(std::clamp(y, -kMax, kMax))});
+        };
+        reach.Add(at(c0.x - r, c0.y - r));
+        reach.Add(at(c0.x + r, c0.y + r));
     }
     std::int64_t pen = element.outlineWidth;
     pen = std::max<std::int64_t>(
