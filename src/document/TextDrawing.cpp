@@ -63,6 +63,33 @@ void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef star
     }
 }
 
+// The subpaths of `path` whose control points reach into `area`, curves kept.
+QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
+    QPainterPath kept;
+    kept.setFillRule(path.fillRule());
+    QPainterPath subpath;
+    const auto end = [&] {
+        if (!subpath.isEmpty() && subpath.controlPointRect().intersects(area)) {
+            kept.addPath(subpath);
+        }
+        subpath = QPainterPath();
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            end();
+            subpath.moveTo(e);
+        } else if (e.isLineTo()) {
+            subpath.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            subpath.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    end();
+    return kept;
+}
+
 }  // namespace
 
 TextEnvelope EnvelopeOf(const Element& element) {
@@ -204,6 +231,13 @@ void DrawTextElement(const Element& element, DeviceContext& dc) {
     if (!warped) {
         return;  // nothing but blanks: nothing to draw
     }
+    // Only the outlines that can reach the device are kept: a letter's curve is cut into
+    // up to 512 lines whatever its size, so the letters of a frame millions of pixels
+    // wide would cost that for every letter. An outline that holds a point of the
+    // device reaches it, so the pixels there are the same.
+    const int pen = std::max<int>(text.outlineOn ? text.outlineWidth : 0, 1);
+    *warped = WithinReach(*warped, QRectF(dc.VisibleArea()).adjusted(-pen - 2, -pen - 2,
+                                                                         pen + 2, pen + 2));
     if (text.fillOn && text.outlineOn) {
         // Filled and stroked: turn the curves into lines once rather than at each use.
         QPainterPath flat;

@@ -149,7 +149,8 @@ TEST_F(HostileDrawingTest, RadialGradientsPaintOnlyTheRingsThatMeetTheDevice) {
     test::RecordFields frame = Shape(6, -4.0e8f, -4.0e8f, 4.0e8f, 4.0e8f);
     test::AppendRecord(b, frame);
     test::TextFields letters;
-    letters.chars = "WWWW";
+    letters.chars = "I";  // one bar, stretched over the whole frame
+    letters.face = "DejaVu Sans";
     letters.fillStyle = kRadialGradient;
     test::AppendTextBlock(b, letters);
     ASSERT_EQ(Read(b.bytes), wxd::ReadOutcome::Loaded);
