@@ -137,6 +137,29 @@ TEST_F(HostileDrawingTest, StoredValuesAtTheIntLimitsDrawWithoutOverflow) {
     EXPECT_TRUE(HitElement(*doc.elements.At(2), 10, 10));
 }
 
+TEST_F(HostileDrawingTest, CornersThatAreNotNumbersDrawAndHitNothing) {
+    // A circular text whose corners are NaN and infinite: its arc has no direction to
+    // sweep in (the sweep's step index was a NaN turned into an int).
+    test::ByteBuilder b;
+    CardHeader(b);
+    test::RecordFields circle;
+    circle.kind = 8;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const float corners[8] = {0, 0, nan, 5, inf, -inf, 3, nan};
+    std::copy(std::begin(corners), std::end(corners), circle.corners);
+    test::AppendRecord(b, circle);
+    test::AppendTextBlock(b, {});
+    ASSERT_EQ(Read(b.bytes), wxd::ReadOutcome::Loaded);
+    const Element& e = *doc.elements.At(0);
+    (void)RawBounds(e);
+    EXPECT_FALSE(HitElement(e, 10, 10));
+    EXPECT_EQ(HitHandle(e, 10, 10), 0);
+    // Points that are not numbers land on the device's origin, and nowhere else.
+    const QRect painted = test::PaintedBox(DrawFace(0, 64, 64));
+    EXPECT_TRUE(painted.isEmpty() || QRect(0, 0, 4, 4).contains(painted));
+}
+
 TEST_F(HostileDrawingTest, RadialGradientsPaintOnlyTheRingsThatMeetTheDevice) {
     // A shape wholly off the device paints nothing at all; letters reaching a hundred
     // million pixels beyond it paint no more rings than the device's own diagonal holds.
