@@ -75,14 +75,6 @@ BENCHMARK(BM_LongTextsRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
-class SilentMessages final : public MessageBoxes {
-public:
-    MessageAnswer Show(const QString&, const QString&, MessageButtons, MessageIcon,
-                       bool) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 // Ten texts on the first sheet of a page set of `range(0)` × `range(0)` sheets, printed
 // to a PDF at 300 dots per inch; the one-sheet page set is the baseline. The file's size
 // is the counter: tiles without texts should cost a blank page each.
@@ -95,7 +87,7 @@ void BM_PageSetOfTenTexts(benchmark::State& state) {
     AddLongTexts(doc, 10, true);
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("cartel.pdf"));
-    SilentMessages messages;
+    SilentMessageBoxes messages;
     for (auto _ : state) {
         PrintDocumentToPdf(doc, out, 300, 96 / 25.4, messages);
     }
