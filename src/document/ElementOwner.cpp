@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace quenby {
 namespace {
@@ -19,10 +18,13 @@ std::int64_t Truncate(float v) {
     return std::int64_t(v);
 }
 
-int Clamp32(std::int64_t v) {
-    constexpr std::int64_t lo = std::numeric_limits<int>::min(),
-                           hi = std::numeric_limits<int>::max();
-    return int(v < lo ? lo : v > hi ? hi : v);
+// Device pixels are kept within ±2^29: far beyond any screen or printer page, and far
+// enough inside the int range that a rectangle around such a point, a handle's square
+// next to it or the width between two of them never overflows.
+constexpr std::int64_t kDeviceLimit = std::int64_t(1) << 29;
+
+int ClampDevice(std::int64_t v) {
+    return int(v < -kDeviceLimit ? -kDeviceLimit : v > kDeviceLimit ? kDeviceLimit : v);
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ QPoint ElementOwner::ToDevice(DocPoint p) const {
         x += o.x();
         y += o.y();
     }
-    return QPoint(Clamp32(x), Clamp32(y));
+    return QPoint(ClampDevice(x), ClampDevice(y));
 }
 
 DocPoint ElementOwner::ToDocument(QPoint device) const {
