@@ -54,8 +54,13 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
         table.Add({command, {}, text});
     }
     table.Add({cmd::kTurnText, {}, circular});
-    table.Add({cmd::kDeleteElement, {}, anyOne});
-    table.Add({cmd::kContextA, {}});
+    // The context menu's own commands act on the element it was opened for, which the
+    // right press made the only one selected.
+    ClipboardAndUndo* undo = &session.undo();
+    table.Add({cmd::kDeleteElement, [undo] { undo->DeleteSelection(); }, anyOne});
+    table.Add({cmd::kUngroup, [s] { s->DissolveSelectedGroups(); },
+               [s] { return s->Ready() && s->SelectionLeadsGroup(); }});
+    table.Add({cmd::kLeaveMenu, [] {}, [s] { return s->Ready(); }});
     table.Add({cmd::kContextB, {}});
 }
 
