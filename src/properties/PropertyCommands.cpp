@@ -41,7 +41,6 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
     });
     const auto text = oneOf(IsTextKind);
     const auto circular = oneOf([](ElementKind k) { return k == ElementKind::CircularText; });
-    const auto anyOne = oneOf([](ElementKind) { return true; });
 
     table.Add({cmd::kPageColour, [s, parent] { ChoosePageColour(*s, parent); },
                [s] { return s->Ready(); }});
@@ -54,13 +53,6 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
         table.Add({command, {}, text});
     }
     table.Add({cmd::kTurnText, {}, circular});
-    // The context menu's own commands act on the element it was opened for, which the
-    // right press made the only one selected.
-    ClipboardAndUndo* undo = &session.undo();
-    table.Add({cmd::kDeleteElement, [undo] { undo->DeleteSelection(); }, anyOne});
-    table.Add({cmd::kUngroup, [s] { s->DissolveSelectedGroups(); },
-               [s] { return s->Ready() && s->SelectionLeadsGroup(); }});
-    table.Add({cmd::kLeaveMenu, [] {}, [s] { return s->Ready(); }});
     table.Add({cmd::kContextB, {}});
 }
 
