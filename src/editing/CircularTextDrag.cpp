@@ -39,11 +39,7 @@ void CircularTextDrag::Move(QPoint canvas) {
 }
 
 void CircularTextDrag::Release(QPoint canvas) {
-    for (Element& e : session_.document().elements) {
-        if (e.IsFollower()) {
-            e.selected = 0;
-        }
-    }
+    UnselectFollowers(session_.document().elements);
     if (canvas != press_) {
         DragCircularHandle(target_, handle_, context_.Geometry().ToDocument(canvas));
     }

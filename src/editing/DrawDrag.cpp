@@ -66,14 +66,15 @@ void DrawDrag::Release(QPoint canvas) {
     } else {
         const QRect box = ElementDeviceRect(*shape_, context_.Geometry().CanvasView());
         const bool tooSmall = box.width() < kSmallestShape || box.height() < kSmallestShape;
+        // Every drawing tool draws once; the select tool is back before a circular
+        // text asks for its text.
+        session_.SetTool(kSelectTool);
         if (tooSmall && tool_ != kLineTool) {
             context_.Beep();
             shape_.reset();
         } else {
             FinishShape();
         }
-        // Every drawing tool draws once.
-        session_.SetTool(kSelectTool);
     }
     edit_.reset();
 }

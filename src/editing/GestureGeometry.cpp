@@ -160,4 +160,12 @@ void MoveSelection(ElementList& elements, float dx, float dy) {
     }
 }
 
+void UnselectFollowers(ElementList& elements) {
+    for (Element& e : elements) {
+        if (e.IsFollower()) {
+            e.selected = 0;
+        }
+    }
+}
+
 }  // namespace quenby

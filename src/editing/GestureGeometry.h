@@ -51,4 +51,8 @@ std::array<QPoint, 4> DraggedCorners(QPoint press, QPoint point, int tool);
 // each selected leader with it.
 void MoveSelection(ElementList& elements, float dx, float dy);
 
+// A follower goes with its leader only: a stretch or a turn first takes any follower
+// out of the selection.
+void UnselectFollowers(ElementList& elements);
+
 }  // namespace quenby

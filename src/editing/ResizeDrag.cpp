@@ -67,11 +67,7 @@ void ResizeDrag::Move(QPoint canvas) {
 void ResizeDrag::Release(QPoint canvas) {
     ghosts_.clear();
     Document& doc = session_.document();
-    for (Element& e : doc.elements) {
-        if (e.IsFollower()) {
-            e.selected = 0;  // a follower goes with its leader only
-        }
-    }
+    UnselectFollowers(doc.elements);
     const ScaleFactors f =
         ResizeFactors(handle_, anchor_, press_, context_.Geometry().ToDocument(canvas));
     // A release where the press was changes nothing, not even by rounding.

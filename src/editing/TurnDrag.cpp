@@ -52,11 +52,7 @@ void TurnDrag::Move(QPoint canvas) {
 }
 
 void TurnDrag::Release(QPoint canvas) {
-    for (Element& e : session_.document().elements) {
-        if (e.IsFollower()) {
-            e.selected = 0;
-        }
-    }
+    UnselectFollowers(session_.document().elements);
     // The corners alone turn: a turned box keeps its gradient as it was (halfTurned
     // stays). A release where the press was changes nothing, not even by rounding.
     const float angle = AngleTo(canvas);
