@@ -149,6 +149,9 @@ void StudioApp::ConnectEditor() {
         }
     });
     connect(editor, &EditorWindow::ZoomChanged, frame_.get(), &MainFrame::ShowZoomPane);
+    connect(editor, &EditorWindow::PointerPanesChanged, frame_.get(), &MainFrame::ShowPointerPanes);
+    // The picture and calendar tools read the language afresh at each use.
+    editor->SetArtwork(artwork_.get(), [this] { return ReadLanguage(*settings_); });
     connect(editor, &EditorWindow::ZoomListRowChanged, this, [this](int row) {
         QComboBox* zoom = frame_->zoomList();
         if (row < 0) {
