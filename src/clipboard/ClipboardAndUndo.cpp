@@ -16,6 +16,7 @@ void ClipboardAndUndo::TakeSnapshot() {
         copy->selected = 0;
         undoSnapshot_.Append(std::move(copy));
     }
+    snapshotPageColour_ = document_.pageColour;
     undoAvailable_ = true;
     document_.modified = true;
 }
@@ -52,6 +53,7 @@ void ClipboardAndUndo::RestoreSnapshot() {
     for (int i = undoSnapshot_.Count() - 1; i >= 0; --i) {
         elements.Put(i, undoSnapshot_.Take(i));
     }
+    document_.pageColour = snapshotPageColour_;
     undoAvailable_ = false;
 }
 

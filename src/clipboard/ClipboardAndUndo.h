@@ -2,6 +2,7 @@
 
 #include "clipboard/EditScope.h"
 #include "document/ElementList.h"
+#include "platform/ColourRef.h"
 
 namespace quenby {
 
@@ -65,6 +66,8 @@ private:
     MessageBoxes& messages_;
     ElementList clipboard_;
     ElementList undoSnapshot_;
+    // The page colour is an undoable choice too; the snapshot keeps it beside the elements.
+    ColourRef snapshotPageColour_ = 0;
     bool clipboardFull_ = false;  // set by the first Copy that copies anything
     bool undoAvailable_ = false;
     int openEdits_ = 0;

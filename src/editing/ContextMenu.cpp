@@ -2,6 +2,7 @@
 
 #include "document/Element.h"
 #include "platform/CommandIds.h"
+#include "platform/StringIds.h"
 
 namespace quenby {
 namespace {
@@ -42,6 +43,11 @@ std::vector<ContextMenuEntry> ContextMenuFor(const Element& element) {
             break;
         case ElementKind::Line:
             menu.push_back({kOutlineText, cmd::kOutline});
+            break;
+        case ElementKind::Picture:
+            // A picture leaves out its background colour, or shows it again.
+            menu.push_back({element.transparent ? str::kHideBackground + 1 : str::kHideBackground,
+                            cmd::kContextB});
             break;
         default:
             break;

@@ -17,7 +17,8 @@ struct ContextMenuEntry {
 };
 
 // The menu the right button opens on `element`: the text or shape properties of its
-// kind, a separator (not for a picture), "Separar" for a group's leader, then
+// kind (a picture's: leaving out its background or showing it), a separator (not for
+// a picture), "Separar" for a group's leader, then
 // "Duplicar", "Borrar" and "Salir de este menú".
 std::vector<ContextMenuEntry> ContextMenuFor(const Element& element);
 

@@ -25,6 +25,7 @@ inline constexpr int kOutlineStyleCaption = 8080;  // "Estilo de contorno"
 inline constexpr int kFillStyleCaption = 8081;     // "Estilo de llenado"
 inline constexpr int kFontSampleText = 8085;       // "Wexmoor Arts"
 inline constexpr int kNormalStyle = 8086;          // "Normal"; +1 "Negritas", +2 "Cursiva"
+inline constexpr int kHideBackground = 8090;     // "Quitar el fondo"; 8091 "Mostrar el fondo"
 inline constexpr int kFirstCategory = 8101;        // "Criaturas mágicas" ... 8107
 inline constexpr int kLoading = 8111;              // "Cargando"
 inline constexpr int kOf = 8112;                   // "de"

@@ -1,10 +1,17 @@
 #include "properties/PropertyCommands.h"
 
+#include "document/ElementGeometry.h"
+#include "document/ElementOperations.h"
 #include "editing/EditingSession.h"
-#include "platform/ColourRef.h"
 #include "platform/CommandIds.h"
+#include "properties/FillDialog.h"
+#include "properties/FontDialog.h"
+#include "properties/OutlineDialog.h"
+#include "properties/PageColourDialog.h"
+#include "properties/ShadowDialog.h"
+#include "properties/TextDialog.h"
 
-#include <QColorDialog>
+#include <functional>
 
 namespace quenby {
 namespace {
@@ -13,13 +20,66 @@ bool IsTextKind(ElementKind k) {
     return k == ElementKind::Text || k == ElementKind::CircularText;
 }
 
-// Command 1297: the colour of every face, an undo step.
+// The element the commands act on: the one selected element, on whichever face.
+Element* ContextElement(EditingSession& session) {
+    if (!session.Ready() || session.SelectedCount() != 1) {
+        return nullptr;
+    }
+    for (Element& e : session.document().elements) {
+        if (e.selected) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+// Runs a dialog on a working copy of the context element. Only OK changes the
+// document: the snapshot is taken then, just before the copy is assigned back, so that
+// Cancel leaves both the element and the last undo step as they were.
+void EditThroughCopy(EditingSession& session, const std::function<bool(Element&)>& dialog) {
+    Element* target = ContextElement(session);
+    if (!target) {
+        return;
+    }
+    const ElementPtr copy = CopyElement(*target);
+    if (!dialog(*copy)) {
+        return;
+    }
+    const auto edit = session.Edit(EditScope::Undoable);
+    AssignElement(*target, *copy);
+}
+
+// Command 8084: a circular text turned half a turn about the middle of its bounds, its
+// letters read the other way round the circle; twice gives the first look back.
+void TurnCircularText(EditingSession& session) {
+    Element* e = ContextElement(session);
+    if (!e || e->kind != ElementKind::CircularText || !e->text) {
+        return;
+    }
+    const auto edit = session.Edit(EditScope::Undoable);
+    const DocPoint centre = ElementBounds(*e).centre;
+    RotateElement(*e, kHalfTurn, centre.x, centre.y);
+    e->text->circleTurned ^= 1;
+}
+
+// Command 8090: whether a picture's background colour (palette index 255) is left out.
+// It changes what is printed and saved, so it is an undo step like any other.
+void ToggleTransparentBackground(EditingSession& session) {
+    Element* e = ContextElement(session);
+    if (!e || e->kind != ElementKind::Picture) {
+        return;
+    }
+    const auto edit = session.Edit(EditScope::Undoable);
+    e->transparent ^= 1;
+}
+
+// Command 1297: the colour of every face. Cancel changes nothing, not even the undo step.
 void ChoosePageColour(EditingSession& session, QWidget* parent) {
-    Document& doc = session.document();
-    const QColor chosen = QColorDialog::getColor(ToQColor(doc.pageColour), parent);
-    if (chosen.isValid()) {
+    const std::optional<ColourRef> chosen =
+        RunPageColourDialog(session.document().pageColour, parent);
+    if (chosen) {
         const auto edit = session.Edit(EditScope::Undoable);
-        doc.pageColour = FromQColor(chosen);
+        session.document().pageColour = *chosen;
     }
 }
 
@@ -28,7 +88,7 @@ void ChoosePageColour(EditingSession& session, QWidget* parent) {
 void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
     CommandTable& table = session.commands();
     EditingSession* s = &session;
-    // One element selected, of one of the kinds the dialog is for.
+    // One element selected, of one of the kinds the command is for.
     const auto oneOf = [s](auto accepts) {
         return [s, accepts] {
             return s->Ready() && s->SelectedCount() == 1 && accepts(s->SelectedKind());
@@ -41,19 +101,36 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
     });
     const auto text = oneOf(IsTextKind);
     const auto circular = oneOf([](ElementKind k) { return k == ElementKind::CircularText; });
+    // A dialog on a working copy of the context element.
+    const auto onCopy = [s](std::function<bool(Element&)> dialog) {
+        return [s, dialog = std::move(dialog)] { EditThroughCopy(*s, dialog); };
+    };
 
     table.Add({cmd::kPageColour, [s, parent] { ChoosePageColour(*s, parent); },
                [s] { return s->Ready(); }});
-    // The element's property dialogs are still to come: for now their rows only grey
-    // as the selection asks.
-    table.Add({cmd::kFill, {}, filled});
-    table.Add({cmd::kOutline, {}, outlined});
-    for (int command :
-         {cmd::kTextColour, cmd::kTextOutline, cmd::kTextShadow, cmd::kTextFont, cmd::kEditText}) {
-        table.Add({command, {}, text});
-    }
-    table.Add({cmd::kTurnText, {}, circular});
-    table.Add({cmd::kContextB, {}});
+    table.Add({cmd::kFill,
+               onCopy([parent](Element& e) { return RunFillDialog(e, PropertyMode::Shape, parent); }),
+               filled});
+    table.Add({cmd::kOutline, onCopy([parent](Element& e) {
+                   return RunOutlineDialog(e, PropertyMode::Shape, parent);
+               }),
+               outlined});
+    table.Add({cmd::kTextColour,
+               onCopy([parent](Element& e) { return RunFillDialog(e, PropertyMode::Text, parent); }),
+               text});
+    table.Add({cmd::kTextOutline, onCopy([parent](Element& e) {
+                   return RunOutlineDialog(e, PropertyMode::Text, parent);
+               }),
+               text});
+    table.Add({cmd::kTextShadow,
+               onCopy([parent](Element& e) { return RunShadowDialog(e, parent); }), text});
+    table.Add({cmd::kTextFont, onCopy([parent](Element& e) { return RunFontDialog(e, parent); }),
+               text});
+    table.Add({cmd::kEditText, onCopy([parent](Element& e) { return RunTextDialog(e, parent); }),
+               text});
+    table.Add({cmd::kTurnText, [s] { TurnCircularText(*s); }, circular});
+    // Offered on a picture's context menu; it looks for its picture itself.
+    table.Add({cmd::kContextB, [s] { ToggleTransparentBackground(*s); }});
 }
 
 }  // namespace quenby

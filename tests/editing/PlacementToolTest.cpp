@@ -215,9 +215,12 @@ TEST_F(PlacementToolTest, TheContextMenuHasTheItemsOfTheElementsKind) {
         leave{8076, cmd::kLeaveMenu}, ungroup{8077, cmd::kUngroup};
     ElementPtr e = CreateBlankElement();
     e->kind = ElementKind::Picture;
-    EXPECT_EQ(ContextMenuFor(*e), (Menu{duplicate, remove, leave}));
+    // A picture offers to leave out its background, or to show it again; no separator.
+    const ContextMenuEntry hideBackground{8090, cmd::kContextB}, showBackground{8091, cmd::kContextB};
+    EXPECT_EQ(ContextMenuFor(*e), (Menu{hideBackground, duplicate, remove, leave}));
     e->groupId = 4;
-    EXPECT_EQ(ContextMenuFor(*e), (Menu{ungroup, duplicate, remove, leave}));
+    e->transparent = 1;
+    EXPECT_EQ(ContextMenuFor(*e), (Menu{showBackground, ungroup, duplicate, remove, leave}));
     e->groupId = 0;
     e->kind = ElementKind::Line;
     EXPECT_EQ(ContextMenuFor(*e),
