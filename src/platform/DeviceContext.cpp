@@ -13,65 +13,57 @@
 #include <QRegion>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace quenby {
 namespace {
 
-// The raster engine fills a path through an outline rasterizer that slows down badly
-// once a path holds many tall figures: a long line of big letters took seconds. Filled
-// figure by figure the same letters take milliseconds and cover the same pixels.
-// Vector devices (printers, PDF) keep the whole path and its curves.
-bool FillsThroughPolygons(const QPainter& painter) {
-    const QPaintEngine* engine = painter.paintEngine();
-    return engine && engine->type() == QPaintEngine::Raster;
-}
-
-// The figures of a path as polygons that can be filled one by one with the pixels of
-// the whole path: a figure is joined to every figure whose box holds it (so that a
-// letter keeps its counters), figures side by side stay apart. Each polygon runs
-// through its figures and back to its first point between them, so the fill rule
-// still cuts the counters out.
-std::vector<QPolygonF> SeparateFigures(const QPainterPath& path) {
-    const QList<QPolygonF> figures = path.toSubpathPolygons();
-    const qsizetype n = figures.size();
-    std::vector<QRectF> boxes;
-    boxes.reserve(std::size_t(n));
-    for (const QPolygonF& figure : figures) {
-        boxes.push_back(figure.boundingRect());
-    }
-    std::vector<qsizetype> group(static_cast<std::size_t>(n));
-    for (qsizetype i = 0; i < n; ++i) {
-        group[std::size_t(i)] = i;
-    }
-    auto root = [&](qsizetype i) {
-        while (group[std::size_t(i)] != i) {
-            i = group[std::size_t(i)] = group[std::size_t(group[std::size_t(i)])];
+// Calls `use` with the path cut into pieces, curves kept: each subpath alone, or (with
+// `byOverlap`) runs of consecutive subpaths whose boxes overlap, such as a letter's
+// outline and its holes. The raster engine's work on one path grows with its edges
+// times its scanlines, so a long text filled or stroked piece by piece costs a fraction
+// of the whole, and gives the same pixels: the pieces of a text do not overlap, and
+// where two letters touch both are filled.
+template <typename Use>
+void ForEachPiece(const QPainterPath& path, bool byOverlap, Use use) {
+    QPainterPath piece, subpath;
+    piece.setFillRule(path.fillRule());
+    QRectF pieceBox;
+    const auto endSubpath = [&] {
+        if (subpath.isEmpty()) {
+            return;
         }
-        return i;
+        const QRectF box = subpath.controlPointRect();
+        if (!piece.isEmpty() && !(byOverlap && box.intersects(pieceBox))) {
+            use(piece);
+            piece = QPainterPath();
+            piece.setFillRule(path.fillRule());
+            pieceBox = QRectF();
+        }
+        piece.addPath(subpath);
+        pieceBox |= box;
+        subpath = QPainterPath();
     };
-    for (qsizetype i = 0; i < n; ++i) {
-        for (qsizetype j = 0; j < n; ++j) {
-            if (i != j && boxes[std::size_t(j)].contains(boxes[std::size_t(i)])) {
-                group[std::size_t(root(i))] = root(j);
-            }
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            endSubpath();
+            subpath.moveTo(e);
+        } else if (e.isLineTo()) {
+            subpath.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            subpath.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
         }
     }
-    std::vector<QPolygonF> polygons(static_cast<std::size_t>(n));
-    for (qsizetype i = 0; i < n; ++i) {
-        QPolygonF& polygon = polygons[std::size_t(root(i))];
-        polygon += figures[i];
-        if (!figures[i].isClosed()) {
-            polygon += figures[i].constFirst();
-        }
-        if (!polygon.isClosed()) {
-            polygon += polygon.constFirst();
-        }
+    endSubpath();
+    if (!piece.isEmpty()) {
+        use(piece);
     }
-    std::erase_if(polygons, [](const QPolygonF& p) { return p.isEmpty(); });
-    return polygons;
 }
 
 }  // namespace
@@ -236,37 +228,39 @@ QRect DeviceContext::VisibleArea() const {
 }
 
 void DeviceContext::ClipToPath(const QPainterPath& path) {
-    // Where the figures are filled one by one, the clip is made of the same pixels:
-    // they are drawn into a mask of the part that can be seen, which becomes the region.
-    const bool throughMask =
-        FillsThroughPolygons(painter_) && painter_.transform().type() <= QTransform::TxTranslate;
-    const QRect area = throughMask
-                           ? VisibleArea().adjusted(-2, -2, 2, 2) &
-                                 path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1)
-                           : QRect();
     painter_.save();
     ++clipDepth_;
-    if (!throughMask) {
+    if (!DrawsPiecewise()) {
         painter_.setClipPath(path, Qt::IntersectClip);
         return;
     }
-    QRegion region;
-    if (!area.isEmpty()) {
-        QImage mask(area.size(), QImage::Format_Grayscale8);
-        mask.fill(255);
-        QPainter maskPainter(&mask);
-        maskPainter.translate(-area.topLeft());
-        maskPainter.setPen(Qt::NoPen);
-        maskPainter.setBrush(Qt::black);
-        for (const QPolygonF& polygon : SeparateFigures(path)) {
-            maskPainter.drawPolygon(polygon, path.fillRule());
-        }
-        maskPainter.end();
-        region = QRegion(
-            QBitmap::fromImage(mask.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)));
-        region.translate(area.topLeft());
+    // On a raster device the clip is what filling the path covers, made piece by piece
+    // within the part of the device that can be seen (a clip path is rasterized whole).
+    const QTransform transform = painter_.transform();
+    const QRect box = transform.mapRect(VisibleArea()) &
+                      transform.mapRect(path.controlPointRect()).toAlignedRect();
+    if (box.isEmpty()) {
+        painter_.setClipRect(QRect(), Qt::IntersectClip);
+        return;
     }
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    if (mask.isNull()) {
+        painter_.setClipPath(path, Qt::IntersectClip);
+        return;
+    }
+    mask.fill(Qt::transparent);
+    {
+        QPainter covered(&mask);
+        covered.setTransform(transform * QTransform::fromTranslate(-box.left(), -box.top()));
+        ForEachPiece(path, true,
+                     [&](const QPainterPath& piece) { covered.fillPath(piece, Qt::black); });
+    }
+    // The region is in device pixels: the painter's transform must not move it again.
+    const QRegion region =
+        QRegion(QBitmap::fromImage(mask.createAlphaMask())).translated(box.topLeft());
+    painter_.resetTransform();
     painter_.setClipRegion(region, Qt::IntersectClip);
+    painter_.setTransform(transform);
 }
 
 void DeviceContext::ResetClip() {
@@ -342,25 +336,43 @@ QPainterPath DeviceContext::PathFromPoints(std::span<const PathPoint> points, Qt
 }
 
 void DeviceContext::StrokePath(const QPainterPath& path) {
-    painter_.strokePath(path, painter_.pen());
+    if (!DrawsPiecewise()) {
+        painter_.strokePath(path, painter_.pen());
+        return;
+    }
+    const QPen pen = painter_.pen();
+    // Pieces whose stroke cannot reach the device are left out.
+    const double reach = pen.widthF() / 2.0 + 2.0;
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-reach, -reach, reach, reach);
+    ForEachPiece(path, false, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.strokePath(piece, pen);
+        }
+    });
 }
 
 void DeviceContext::FillPath(const QPainterPath& path) {
     if (!brushSolid_) {
         return;
     }
-    // In the not-XOR mode figures that overlap must be drawn once, as one path.
-    if (!FillsThroughPolygons(painter_) || notXor_) {
-        painter_.fillPath(path, ToQColor(brushColour_));
+    const QColor colour = ToQColor(brushColour_);
+    if (!DrawsPiecewise()) {
+        painter_.fillPath(path, colour);
         return;
     }
-    painter_.save();
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(ToQColor(brushColour_));
-    for (const QPolygonF& polygon : SeparateFigures(path)) {
-        painter_.drawPolygon(polygon, path.fillRule());
-    }
-    painter_.restore();
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-2, -2, 2, 2);
+    ForEachPiece(path, true, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.fillPath(piece, colour);
+        }
+    });
+}
+
+bool DeviceContext::DrawsPiecewise() const {
+    // Only where pixels are set directly, and not in the not-XOR mode, where a pixel
+    // drawn twice would change back. Printers keep each path whole.
+    return !notXor_ && painter_.paintEngine() &&
+           painter_.paintEngine()->type() == QPaintEngine::Raster;
 }
 
 const QFont* DeviceContext::KeptFont(const LogFont& logFont) const {
@@ -407,8 +419,64 @@ void DeviceContext::StretchImage(const QImage& image, const QRect& dest, const Q
 }
 
 void DeviceContext::StretchDib(const Dib& dib, const QRect& dest) {
+    if (dest.width() > 0 && dest.height() > 0) {
+        StretchDibInto(dib, dest.left(), dest.top(), std::int64_t{dest.left()} + dest.width(),
+                       std::int64_t{dest.top()} + dest.height(), false);
+        return;
+    }
     const QImage image = dib.ToImage();
     StretchImage(image, dest, image.rect());
+}
+
+void DeviceContext::StretchDibInto(const Dib& dib, std::int64_t left, std::int64_t top,
+                                   std::int64_t right, std::int64_t bottom, bool turned) {
+    const std::int64_t boxWidth = right - left, boxHeight = bottom - top;
+    const int w = dib.Width();
+    const int h = dib.Height() < 0 ? -dib.Height() : dib.Height();
+    const QRect visible = VisibleArea();
+    if (boxWidth <= 0 || boxHeight <= 0 || w <= 0 || h <= 0 || visible.isEmpty()) {
+        return;
+    }
+    // The part of the box on the device, and where that part lies in the unturned box.
+    std::int64_t l = std::max<std::int64_t>(left, visible.left());
+    std::int64_t r = std::min<std::int64_t>(right, std::int64_t{visible.right()} + 1);
+    std::int64_t t = std::max<std::int64_t>(top, visible.top());
+    std::int64_t b = std::min<std::int64_t>(bottom, std::int64_t{visible.bottom()} + 1);
+    if (l >= r || t >= b) {
+        return;
+    }
+    if (turned) {
+        std::tie(l, r) = std::pair(left + right - r, left + right - l);
+        std::tie(t, b) = std::pair(top + bottom - b, top + bottom - t);
+    }
+    // The picture's columns and rows under that part (box sides below 2^33, pictures
+    // below 2^16 pixels: the products fit 64 bits).
+    const auto firstUnder = [](std::int64_t from, std::int64_t extent, int pixels) {
+        return int(from * pixels / extent);
+    };
+    const auto endUnder = [](std::int64_t to, std::int64_t extent, int pixels) {
+        return int((to * pixels + extent - 1) / extent);
+    };
+    const int x0 = firstUnder(l - left, boxWidth, w), x1 = endUnder(r - left, boxWidth, w);
+    const int y0 = firstUnder(t - top, boxHeight, h), y1 = endUnder(b - top, boxHeight, h);
+    const QRect region(x0, y0, x1 - x0, y1 - y0);
+    const QSize size(int(std::min<std::int64_t>(region.width(), r - l)),
+                     int(std::min<std::int64_t>(region.height(), b - t)));
+    QImage part = dib.ToImage(region, size);
+    if (part.isNull()) {
+        return;
+    }
+    // Where the region's pixels land: exactly where they do when the whole picture is
+    // stretched over the box.
+    const double scaleX = double(boxWidth) / w, scaleY = double(boxHeight) / h;
+    QRectF target(double(left) + x0 * scaleX, double(top) + y0 * scaleY, region.width() * scaleX,
+                  region.height() * scaleY);
+    if (turned) {
+        part = part.mirrored(true, true);
+        target.moveRight(double(right) - x0 * scaleX);
+        target.moveBottom(double(bottom) - y0 * scaleY);
+    }
+    painter_.drawImage(target, part, QRectF(part.rect()));
 }
 
 void DeviceContext::DrawImage(QPoint at, const QImage& image) {
