@@ -25,7 +25,7 @@ std::int64_t Truncate(float v) {
 // next to it or the width between two of them never overflows.
 constexpr std::int64_t kDeviceLimit = std::int64_t(1) << 29;
 
-int ClampDevice(std::int64_t v) {
+int ClampToDevice(std::int64_t v) {
     return int(v < -kDeviceLimit ? -kDeviceLimit : v > kDeviceLimit ? kDeviceLimit : v);
 }
 
@@ -47,7 +47,7 @@ QPoint ElementOwner::ToDevice(DocPoint p) const {
         x += o.x();
         y += o.y();
     }
-    return QPoint(ClampDevice(x), ClampDevice(y));
+    return QPoint(ClampToDevice(x), ClampToDevice(y));
 }
 
 DocPoint ElementOwner::ToDocument(QPoint device) const {

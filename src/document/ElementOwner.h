@@ -23,7 +23,8 @@ public:
     virtual bool ShowsElementFrames() const { return false; }
 
     // trunc(x) × zoom / 400 + origin, in integer arithmetic; no origin while printing.
-    // Kept within ±2^29 pixels, so that boxes and handles around it never overflow.
+    // Kept within ±2^29 pixels, so that boxes and handles around it, and sums and
+    // differences of device points, never overflow.
     QPoint ToDevice(DocPoint p) const;
     // (device − origin) × 400 / zoom.
     DocPoint ToDocument(QPoint device) const;
