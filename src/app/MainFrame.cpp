@@ -33,6 +33,9 @@ namespace {
 constexpr std::array<int, 4> kComboIds{cmd::kZoomList, cmd::kPaperList, cmd::kAcrossList,
                                        cmd::kDownList};
 constexpr std::array<int, 4> kComboWidths{100, 100, 120, 120};
+// What a screen reader calls each list: "Zoom", "Tamaño de papel", "Páginas al lado",
+// "Páginas abajo".
+constexpr std::array<int, 4> kComboNames{str::kZoomLabel, str::kPaperSizeLabel, 8054, 8055};
 constexpr std::array<int, 4> kPaneIds{2000, 2001, 2002, 2003};
 constexpr std::array<int, 4> kPaneChars{20, 6, 7, 7};
 
@@ -100,6 +103,7 @@ MainFrame::~MainFrame() = default;
 void MainFrame::BuildMenus() {
     for (const MenuGroup& group : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(group.title));
+        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
         for (const MenuItem& item : group.items) {
             if (item.command == cmd::kSeparator) {
                 menu->addSeparator();
@@ -125,6 +129,7 @@ void MainFrame::BuildComboBoxes() {
         auto* combo = new QComboBox(gadgetStore_);
         combo->setObjectName(QStringLiteral("Combo%1").arg(kComboIds[i]));
         combo->setFixedWidth(kComboWidths[i]);
+        combo->setAccessibleName(ResourceString(kComboNames[i]).trimmed());
         combo->setMaxVisibleItems(10);       // about 200 pixels when dropped
         combo->setFocusPolicy(Qt::NoFocus);  // the keys stay with the page view
         combo->setEnabled(false);
@@ -175,6 +180,7 @@ void MainFrame::FillComboBoxes() {
 void MainFrame::BuildToolbars() {
     for (int i = 0; i < kToolbarCount; ++i) {
         auto* toolbar = new QToolBar(ResourceString(8062 + i), this);
+        toolbar->setAccessibleName(toolbar->windowTitle());
         toolbar->setObjectName(QStringLiteral("Toolbar%1").arg(i));
         toolbar->setAllowedAreas(Qt::AllToolBarAreas);
         toolbar->setMovable(true);

@@ -2,6 +2,7 @@
 // every row reads the real editing session, window and frame, never a copy of their
 // state built for the test.
 #include "AppTestSupport.h"
+#include "app/MainFrame.h"
 #include "app/StudioApp.h"
 #include "document/ElementOperations.h"
 #include "editing/EditingSession.h"
@@ -11,6 +12,10 @@
 #include "view/ViewGeometry.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +106,47 @@ TEST_F(CommandEnablersTest, FormatCommandsFollowTheSelectedKind) {
     session().document().elements.DeselectAll();
     EXPECT_FALSE(On(cmd::kCopy));
     EXPECT_FALSE(On(cmd::kToFront));
+}
+
+TEST_F(CommandEnablersTest, TheFormatMenuFollowsTheSelectionAsItOpens) {
+    Ready();
+    QMenu* format = nullptr;
+    for (QAction* title : app->frame().menuBar()->actions()) {
+        QMenu* menu = title->menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_FALSE(menu->accessibleName().isEmpty()) << title->text().toStdString();
+        EXPECT_FALSE(menu->accessibleName().contains(QLatin1Char('&')));
+        if (menu->title() == QStringLiteral("Formato")) {
+            format = menu;
+        }
+    }
+    ASSERT_NE(format, nullptr);
+    const auto item = [format](const char* text) -> QAction* {
+        for (QAction* a : format->actions()) {
+            if (a->text() == QString::fromUtf8(text)) {
+                return a;
+            }
+        }
+        ADD_FAILURE() << text;
+        return nullptr;
+    };
+    Add(ElementKind::Text, true);
+    emit format->aboutToShow();
+    EXPECT_TRUE(item("Color de página...")->isEnabled());
+    EXPECT_FALSE(item("Llenar...")->isEnabled());
+    EXPECT_TRUE(item("Fuente de texto...")->isEnabled());
+    EXPECT_TRUE(item("Color de texto...")->isEnabled());
+    EXPECT_FALSE(item("Giro de texto")->isEnabled());
+    session().document().elements.At(0)->kind = ElementKind::Box;
+    emit format->aboutToShow();
+    EXPECT_TRUE(item("Llenar...")->isEnabled());
+    EXPECT_FALSE(item("Fuente de texto...")->isEnabled());
+    // The lists and toolbars of the frame are named for screen readers too.
+    for (const QWidget* w : app->frame().findChildren<QWidget*>()) {
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QToolBar*>(w)) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(CommandEnablersTest, SaveNeedsAFileNameSaveAsDoesNot) {

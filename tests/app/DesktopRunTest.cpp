@@ -1,5 +1,7 @@
 // Starts the real program under a virtual X server and drives it with real input
-// events (xdotool): the start screen, the card-type dialog and the save question.
+// events (xdotool): the start screen, the card-type dialog, the save question, a
+// template edited and saved, and a text typed, its font changed and a box filled with a
+// gradient through the context menu and the colour picker.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>

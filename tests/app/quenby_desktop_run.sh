@@ -190,4 +190,88 @@ wait_exit
 rc=$?
 [ "$rc" -eq 0 ] || fail "the saved card did not close cleanly ($rc)"
 echo "ok: template, select all, delete, undo, save as"
+
+# 6. A text typed with the text tool, its font changed through its context menu, and a
+#    box drawn and filled with a linear gradient whose second colour comes from the
+#    colour picker: the saved card holds all three.
+rm -rf "$XDG_CONFIG_HOME"
+start_and_press 203 format
+dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (format)"
+sleep 0.3
+press "$dialog" Return
+sleep 1
+frame=$(wait_window "$title" 100000 801) || fail "no main frame (format)"
+find_window "$title" 800 >/dev/null && fail "the start screen is still up (format)"
+menu() {  # Insertar's item N (0 is the first): the tool the next press uses
+    press "$frame" alt+f Right Right Right
+    sleep 0.3
+    local i
+    for i in $(seq 1 "$1"); do xdotool key Down; done
+    sleep 0.2
+    xdotool key Return
+    sleep 0.3
+}
+menu 2   # Texto
+xdotool mousemove --window "$frame" 300 250 click 1
+text=$(wait_window '^Cambiar texto$' 2000) || fail "the text tool opened no text dialog"
+sleep 0.3
+xdotool type --delay 30 "Hola"
+xdotool key --clearmodifiers alt+a
+sleep 0.7
+xdotool mousemove --window "$frame" 312 260 click 3
+sleep 0.7
+xdotool key Down Return   # Fuente...
+fonts=$(wait_window '^Seleccionar una fuente$' 2000) || fail "the context menu opened no font dialog"
+sleep 0.5
+xdotool type --delay 30 "Blotwell"
+sleep 0.5
+import -window root "$shots/font-dialog.png"
+xdotool key Return
+sleep 0.7
+menu 4   # Rectángulo
+xdotool mousemove --window "$frame" 500 450
+sleep 0.2
+xdotool mousedown 1
+for p in "550 480" "650 550" "750 620"; do
+    sleep 0.1
+    xdotool mousemove --window "$frame" $p
+done
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+xdotool mousemove --window "$frame" 620 530 click 3
+sleep 0.7
+xdotool key Down Return   # Llenar...
+fill=$(wait_window '^Estilo de llenado$' 2000) || fail "the context menu opened no fill dialog"
+sleep 0.5
+# "Llenado", "Gradiente lineal", then the "Sombra a" colour button and the picker's red.
+xdotool mousemove --window "$fill" 17 20 click 1
+sleep 0.3
+xdotool mousemove --window "$fill" 17 72 click 1
+sleep 0.3
+xdotool mousemove --window "$fill" 168 283 click 1
+sleep 0.7
+xdotool mousemove --window "$fill" 110 348 click 1
+sleep 0.5
+import -window root "$shots/fill-dialog.png"
+xdotool mousemove --window "$fill" 301 325 click 1
+sleep 0.7
+import -window root "$shots/text-font-gradient.png"
+save_as "$frame" "$work/formato.wxd"
+"$tool" info "$work/formato.wxd" 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+elements = json.load(sys.stdin)["elements"]
+texts = [e for e in elements if e["kind"] == 6]
+boxes = [e for e in elements if e["kind"] == 2]
+assert len(elements) == 2, "elements: %d" % len(elements)
+assert texts and texts[0]["text"]["chars"] == "Hola", "text: %r" % texts
+assert texts[0]["text"]["font"]["faceName"] == "Blotwell", "font: %r" % texts[0]["text"]["font"]
+b = boxes[0]
+assert (b["fillOn"], b["fillStyle"], b["fillColour2"]) == (1, 1, 255), "box: %r" % b
+' || fail "the saved card does not hold the typed text in its font and the gradient box"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the saved card did not close cleanly ($rc)"
+echo "ok: text typed, its font, a box filled with a gradient"
 exit 0
