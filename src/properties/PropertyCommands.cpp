@@ -12,6 +12,7 @@
 #include "properties/TextDialog.h"
 
 #include <functional>
+#include <tuple>
 
 namespace quenby {
 namespace {
@@ -101,33 +102,35 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
     });
     const auto text = oneOf(IsTextKind);
     const auto circular = oneOf([](ElementKind k) { return k == ElementKind::CircularText; });
-    // A dialog on a working copy of the context element.
-    const auto onCopy = [s](std::function<bool(Element&)> dialog) {
-        return [s, dialog = std::move(dialog)] { EditThroughCopy(*s, dialog); };
-    };
 
     table.Add({cmd::kPageColour, [s, parent] { ChoosePageColour(*s, parent); },
                [s] { return s->Ready(); }});
-    table.Add({cmd::kFill,
-               onCopy([parent](Element& e) { return RunFillDialog(e, PropertyMode::Shape, parent); }),
-               filled});
-    table.Add({cmd::kOutline, onCopy([parent](Element& e) {
-                   return RunOutlineDialog(e, PropertyMode::Shape, parent);
-               }),
-               outlined});
-    table.Add({cmd::kTextColour,
-               onCopy([parent](Element& e) { return RunFillDialog(e, PropertyMode::Text, parent); }),
-               text});
-    table.Add({cmd::kTextOutline, onCopy([parent](Element& e) {
-                   return RunOutlineDialog(e, PropertyMode::Text, parent);
-               }),
-               text});
-    table.Add({cmd::kTextShadow,
-               onCopy([parent](Element& e) { return RunShadowDialog(e, parent); }), text});
-    table.Add({cmd::kTextFont, onCopy([parent](Element& e) { return RunFontDialog(e, parent); }),
-               text});
-    table.Add({cmd::kEditText, onCopy([parent](Element& e) { return RunTextDialog(e, parent); }),
-               text});
+
+    // The dialogs, each on a working copy of the context element.
+    using Dialog = std::function<bool(Element&, QWidget*)>;
+    const auto shape = [](auto run) {
+        return [run](Element& e, QWidget* p) { return run(e, PropertyMode::Shape, p); };
+    };
+    const auto letters = [](auto run) {
+        return [run](Element& e, QWidget* p) { return run(e, PropertyMode::Text, p); };
+    };
+    const std::tuple<int, Dialog, std::function<bool()>> dialogs[] = {
+        {cmd::kFill, shape(RunFillDialog), filled},
+        {cmd::kOutline, shape(RunOutlineDialog), outlined},
+        {cmd::kTextColour, letters(RunFillDialog), text},
+        {cmd::kTextOutline, letters(RunOutlineDialog), text},
+        {cmd::kTextShadow, RunShadowDialog, text},
+        {cmd::kTextFont, RunFontDialog, text},
+        {cmd::kEditText, RunTextDialog, text},
+    };
+    for (const auto& [command, dialog, enabled] : dialogs) {
+        table.Add({command,
+                   [s, parent, dialog] {
+                       EditThroughCopy(*s, [&](Element& e) { return dialog(e, parent); });
+                   },
+                   enabled});
+    }
+
     table.Add({cmd::kTurnText, [s] { TurnCircularText(*s); }, circular});
     // Offered on a picture's context menu; it looks for its picture itself.
     table.Add({cmd::kContextB, [s] { ToggleTransparentBackground(*s); }});

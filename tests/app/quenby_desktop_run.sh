@@ -211,18 +211,24 @@ menu() {  # Insertar's item N (0 is the first): the tool the next press uses
     xdotool key Return
     sleep 0.3
 }
+# Right-clicks the page at X Y and takes the context menu's first item, which opens the
+# dialog whose title matches; prints the dialog's window.
+first_context_item() {  # x y title
+    xdotool mousemove --window "$frame" "$1" "$2" click 3
+    sleep 0.7
+    xdotool key Down Return
+    wait_window "$3" 2000 || return 1
+    sleep 0.5
+}
 menu 2   # Texto
 xdotool mousemove --window "$frame" 300 250 click 1
-text=$(wait_window '^Cambiar texto$' 2000) || fail "the text tool opened no text dialog"
+wait_window '^Cambiar texto$' 2000 >/dev/null || fail "the text tool opened no text dialog"
 sleep 0.3
 xdotool type --delay 30 "Hola"
 xdotool key --clearmodifiers alt+a
 sleep 0.7
-xdotool mousemove --window "$frame" 312 260 click 3
-sleep 0.7
-xdotool key Down Return   # Fuente...
-fonts=$(wait_window '^Seleccionar una fuente$' 2000) || fail "the context menu opened no font dialog"
-sleep 0.5
+first_context_item 312 260 '^Seleccionar una fuente$' >/dev/null ||   # Fuente...
+    fail "the text's context menu opened no font dialog"
 xdotool type --delay 30 "Blotwell"
 sleep 0.5
 import -window root "$shots/font-dialog.png"
@@ -239,11 +245,8 @@ done
 sleep 0.2
 xdotool mouseup 1
 sleep 0.5
-xdotool mousemove --window "$frame" 620 530 click 3
-sleep 0.7
-xdotool key Down Return   # Llenar...
-fill=$(wait_window '^Estilo de llenado$' 2000) || fail "the context menu opened no fill dialog"
-sleep 0.5
+fill=$(first_context_item 620 530 '^Estilo de llenado$') ||   # Llenar...
+    fail "the box's context menu opened no fill dialog"
 # "Llenado", "Gradiente lineal", then the "Sombra a" colour button and the picker's red.
 xdotool mousemove --window "$fill" 17 20 click 1
 sleep 0.3

@@ -99,6 +99,23 @@ TEST_F(ClipboardAndUndoTest, UndoAfterPasteRestoresSelectionFreeStateOnce) {
     EXPECT_EQ(doc.elements.Count(), 2);
 }
 
+TEST_F(ClipboardAndUndoTest, UndoBringsBackThePageColourOfTheSnapshot) {
+    Add(TaggedBox(1));
+    doc.pageColour = MakeColourRef(255, 255, 255);
+    {
+        EditScope edit(clip, EditScope::Undoable);
+        doc.pageColour = MakeColourRef(255, 0, 0);
+    }
+    clip.RestoreSnapshot();
+    EXPECT_EQ(doc.pageColour, MakeColourRef(255, 255, 255));
+    EXPECT_EQ(Tags(doc.elements), (std::vector<int>{1}));
+    // A later element change undone keeps the colour chosen before it.
+    doc.pageColour = MakeColourRef(0, 0, 255);
+    clip.DeleteSelection();
+    clip.RestoreSnapshot();
+    EXPECT_EQ(doc.pageColour, MakeColourRef(0, 0, 255));
+}
+
 TEST_F(ClipboardAndUndoTest, CutThenUndoGoesBackPastTheCutToTheLastSnapshot) {
     Add(TaggedBox(1, true));
     Add(TaggedBox(2));
