@@ -150,20 +150,22 @@ void MouseEditing::DoubleClick(QPoint client) {
     if (!Editable()) {
         return;
     }
+    Element* element = SelectAloneAt(client);
+    if (element && HasTextBlock(element->kind) && element->text) {
+        EditText(*element);
+    }
+}
+
+Element* MouseEditing::SelectAloneAt(QPoint client) {
     const PageGeometry geometry = context_.Geometry();
     Element* element =
         HitTestBody(session_.document(), geometry.CanvasView(), geometry.ToCanvas(client));
-    if (!element) {
-        return;
-    }
-    {
+    if (element) {
         const auto edit = session_.Edit(EditScope::Display);
         session_.document().elements.DeselectAll();
         element->selected = 1;
     }
-    if (HasTextBlock(element->kind) && element->text) {
-        EditText(*element);
-    }
+    return element;
 }
 
 void MouseEditing::EditText(Element& element) {
@@ -181,17 +183,10 @@ void MouseEditing::RightPress(QPoint client) {
     if (drag_ || !Editable()) {
         return;
     }
-    const PageGeometry geometry = context_.Geometry();
-    Element* element =
-        HitTestBody(session_.document(), geometry.CanvasView(), geometry.ToCanvas(client));
+    // The menu's commands act on the element as the only one selected.
+    Element* element = SelectAloneAt(client);
     if (!element) {
         return;
-    }
-    {
-        // The menu's commands act on the element as the only one selected.
-        const auto edit = session_.Edit(EditScope::Display);
-        session_.document().elements.DeselectAll();
-        element->selected = 1;
     }
     const int command = context_.RunContextMenu(ContextMenuFor(*element), client);
     if (command != 0) {

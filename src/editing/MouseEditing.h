@@ -62,6 +62,8 @@ private:
     // The cursor for the pointer at rest over `canvas`.
     PageCursor HoverCursor(QPoint canvas) const;
     void SetCursor(const PageCursor& cursor);
+    // The topmost element under `client`, made the only one selected; null for none.
+    Element* SelectAloneAt(QPoint client);
     // The text dialog on a text double-clicked; an undo step on OK.
     void EditText(Element& element);
 

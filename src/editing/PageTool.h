@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Element.h"
+
 #include <QPoint>
 
 #include <memory>
@@ -28,6 +30,13 @@ protected:
     // Gives `room` back, after the message 8006/8007 when the element list has none:
     // a tool refuses to add what the list cannot take.
     bool CheckRoom(bool room);
+
+    // A click-placed element: every element is unselected and the new one made at
+    // `canvas`, not yet in the list, for its dialog to finish.
+    ElementPtr BeginPlacing(ElementKind kind, QPoint canvas);
+    // The dialog's outcome: the element joins the list as one undo step, or (null) the
+    // half-made one is dropped. Either way the select tool comes back.
+    void FinishPlacing(ElementPtr element);
 
     EditingSession& session_;
     ToolContext& context_;
