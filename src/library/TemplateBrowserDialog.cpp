@@ -76,11 +76,16 @@ TemplateBrowserDialog::TemplateBrowserDialog(const TemplateBrowserContext& conte
         auto* button = new QRadioButton(QString::fromUtf8(kCategoryNames[i]), kinds);
         button->setObjectName(QStringLiteral("category%1").arg(i + 1));
         button->setAccessibleName(button->text());
+        button->setFocusPolicy(Qt::ClickFocus);  // until it is the one chosen
         categories_->addButton(button, kFirstCategoryButton + i);
         kindsLayout->addWidget(button);
     }
     kindsLayout->addStretch(1);
     categories_->setExclusive(true);
+    // The kinds are one stop for Tab, at the one chosen; the arrow keys move among them.
+    connect(categories_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        categories_->button(id)->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
     connect(categories_, &QButtonGroup::idClicked, this,
             [this](int id) { ShowCategory(id - kFirstCategoryButton + 1); });
 

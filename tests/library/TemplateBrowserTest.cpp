@@ -118,6 +118,33 @@ TEST_F(TemplateBrowserTest, SwitchingToEnvelopesListsCategoryElevenAndPreviewsIt
     EXPECT_EQ(FirstColour(folder.session.document()), kGreen);
 }
 
+// Tab reaches the kinds at the one chosen, the arrow keys switch kinds, and the list
+// takes the keys back.
+TEST_F(TemplateBrowserTest, KeysSwitchKindsAndRows) {
+    folder.Put(1, QStringLiteral("Card.wxd"), test::CardTemplate(kGreen));
+    folder.Put(2, QStringLiteral("Poster.wxd"), test::PageSetTemplate(2, kRed));
+    folder.Put(2, QStringLiteral("Sign.wxd"), test::PageSetTemplate(1, kBlue));
+    TemplateBrowsing browsing(folder.session);
+    TemplateBrowserDialog dialog(folder.context, browsing, true);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Templates());
+
+    QTest::keyClick(dialog.Templates(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.CategoryButton(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(dialog.Category(), 2);
+    EXPECT_EQ(FirstColour(folder.session.document()), kRed);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Templates());
+    QTest::keyClick(dialog.Templates(), Qt::Key_Down);
+    EXPECT_EQ(FirstColour(folder.session.document()), kBlue);
+    QTest::keyClick(dialog.Templates(), Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(TemplateBrowserTest, DamagedTemplateIsRefusedWhenChosenAndTheBrowserStaysUsable) {
     folder.Put(1, QStringLiteral("A.wxd"), test::CardTemplate(kGreen));
     folder.Put(1, QStringLiteral("B.wxd"), {'N', 'O', 'P', 'E', 0, 0, 0});
