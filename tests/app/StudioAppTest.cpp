@@ -9,13 +9,10 @@
 #include "view/EditorWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -23,6 +20,7 @@
 namespace quenby {
 namespace {
 
+using test::AnswerNextDialog;
 using test::Wait;
 
 class StudioAppTest : public ::testing::Test {
@@ -138,15 +136,6 @@ TEST_F(StudioAppTest, FloatingToolbarComesBackFloatingWhereItWas) {
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/PosX")).toInt(), 300);
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/PosY")).toInt(), 200);
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/Button1")).toInt(), 1806);
-}
-
-// Answers the next modal dialog: accepts it, or closes it as Cancel would.
-void AnswerNextDialog(bool accept) {
-    QTimer::singleShot(50, [accept] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            accept ? dialog->accept() : dialog->reject();
-        }
-    });
 }
 
 TEST_F(StudioAppTest, StartScreenButtonsSitWhereTheirPicturesExpect) {
