@@ -3,6 +3,7 @@
 // (list, pictures, the first template loaded and the dialog drawn); beside loading the
 // same documents without drawing anything, which is what reading them costs.
 // Aim: the browser shows a category with its pictures within 0.3 s.
+#include "NoVolumes.h"
 #include "document/Document.h"
 #include "document/DocumentController.h"
 #include "editing/EditingSession.h"
@@ -23,13 +24,6 @@ namespace {
 using namespace quenby;
 
 constexpr double kPixelsPerMm = 96.0 / 25.4;
-
-class NoVolumes final : public VolumeList {
-public:
-    std::optional<std::vector<MountedVolume>> Volumes() const override {
-        return std::vector<MountedVolume>{};
-    }
-};
 
 // The category with most templates in the default language.
 struct LargestTemplateCategory {
@@ -63,7 +57,7 @@ struct LargestTemplateCategory {
                            .toStdString());
     }
 
-    NoVolumes volumes;
+    bench::NoVolumes volumes;
     ArtworkLocations locations{ArtworkLocations::DefaultProgramFolder(), volumes};
     int category = 0;
     QString folder;
