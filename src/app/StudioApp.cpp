@@ -31,8 +31,8 @@
 #include "view/EditorWindow.h"
 #include "view/HorizontalRuler.h"
 #include "view/VerticalRuler.h"
-#include "view/ViewGeometry.h"
 #include "view/ViewCommands.h"
+#include "view/ViewGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -468,16 +468,18 @@ void StudioApp::StartPageSet() {
 }
 
 void StudioApp::StartTemplate() {
-    // The templates on the artwork CD need the CD; the start screen comes back without.
-    if (!artwork_->templatesLocal) {
-        WidgetMessageBoxes messages(frame_.get());
-        if (!artwork_->CheckArtworkReachable(messages)) {
-            return;
-        }
-    }
-    if (BrowseTemplates(true)) {
+    // Without the artwork CD the start screen comes back.
+    if (TemplatesReachable() && BrowseTemplates(true)) {
         CloseStartScreen();
     }
+}
+
+bool StudioApp::TemplatesReachable() {
+    if (artwork_->templatesLocal) {
+        return true;
+    }
+    WidgetMessageBoxes messages(frame_.get());
+    return artwork_->CheckArtworkReachable(messages);
 }
 
 void StudioApp::OpenTemplateFromMenu() {
@@ -486,7 +488,8 @@ void StudioApp::OpenTemplateFromMenu() {
         OnStartScreenButton(StartScreen::kTemplateButton);
         return;
     }
-    if (!session_->files().ConfirmDiscard()) {
+    // Without the CD the browser could only empty the document.
+    if (!TemplatesReachable() || !session_->files().ConfirmDiscard()) {
         return;
     }
     BrowseTemplates(false);

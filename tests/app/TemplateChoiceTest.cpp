@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -44,18 +45,28 @@ std::vector<std::uint8_t> PosterTemplate(int count) {
     return bytes;
 }
 
+class NoVolumes final : public VolumeList {
+public:
+    std::optional<std::vector<MountedVolume>> Volumes() const override {
+        return std::vector<MountedVolume>{};
+    }
+};
+
 class TemplateChoiceTest : public ::testing::Test {
 protected:
     TemplateChoiceTest() {
-        const StudioPaths paths = Paths();
-        QDir().mkpath(paths.programFolder + QStringLiteral("Templates/1"));
-        const QByteArray installation("[Options]\nTemplatesLocal=1\n");
-        test::WriteFile(paths.programFolder + QStringLiteral("installation.ini"),
-                        {installation.begin(), installation.end()});
-        test::WriteFile(paths.programFolder + QStringLiteral("Templates/1/0Cartel.wxd"),
+        QDir().mkpath(Paths().programFolder + QStringLiteral("Templates/1"));
+        SetTemplatesLocal(true);
+        test::WriteFile(Paths().programFolder + QStringLiteral("Templates/1/0Cartel.wxd"),
                         PosterTemplate(3));
     }
     StudioPaths Paths() const { return test::PathsIn(dir); }
+    void SetTemplatesLocal(bool local) const {
+        const QByteArray installation =
+            QByteArrayLiteral("[Options]\nTemplatesLocal=") + (local ? "1\n" : "0\n");
+        test::WriteFile(Paths().programFolder + QStringLiteral("installation.ini"),
+                        {installation.begin(), installation.end()});
+    }
 
     QTemporaryDir dir;
 };
@@ -113,6 +124,39 @@ TEST_F(TemplateChoiceTest, TheMenuCommandAsksAboutUnsavedChangesFirst) {
     EXPECT_FALSE(doc.modified);
     EXPECT_EQ(app->editor().ZoomListRow(), 2);
     EXPECT_FALSE(app->startScreenUp());
+}
+
+// Templates on an artwork CD that is not there: the CD message, and the document stays
+// as it was, from the menu as from the start screen.
+TEST_F(TemplateChoiceTest, WithoutTheArtworkCdNothingIsReplaced) {
+    SetTemplatesLocal(false);
+    NoVolumes volumes;
+    auto app = std::make_unique<StudioApp>(Paths(), &volumes);
+    app->Start();
+    for (int i = 0; i < 50 && !app->startScreenUp(); ++i) {
+        test::Wait(20);
+    }
+    QString said;
+    const auto listen = [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+        }
+    };
+    AnswerNextDialog(true, listen);
+    app->OnStartScreenButton(StartScreen::kTemplateButton);
+    EXPECT_EQ(said, ResourceString(7205));
+    EXPECT_TRUE(app->startScreenUp());
+
+    app->CloseStartScreen();
+    Document& doc = app->session().document();
+    doc.elements.Append(CreateBlankElement());
+    doc.modified = true;
+    said.clear();
+    AnswerNextDialog(true, listen);
+    ASSERT_TRUE(app->commands().Execute(cmd::kOpenTemplate));
+    EXPECT_EQ(said, ResourceString(7205));
+    EXPECT_EQ(doc.elements.Count(), 1);
+    EXPECT_TRUE(doc.modified);
 }
 
 }  // namespace
