@@ -12,5 +12,6 @@ using Entry = int (*)(const std::uint8_t* data, std::size_t size);
 int WxdReader(const std::uint8_t* data, std::size_t size);
 int SettingsReader(const std::uint8_t* data, std::size_t size);
 int WxgReader(const std::uint8_t* data, std::size_t size);
+int DrawingPath(const std::uint8_t* data, std::size_t size);
 
 }  // namespace quenby::fuzz

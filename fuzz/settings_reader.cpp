@@ -8,7 +8,9 @@
 #include "app/ToolbarSettings.h"
 #include "platform/ArtworkLocations.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -25,7 +27,12 @@ public:
 }  // namespace
 
 int SettingsReader(const std::uint8_t* data, std::size_t size) {
-    QTemporaryDir dir;
+    // In memory where there is a memory file system: every run writes the settings back.
+    static const QString folder =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+            ? QStringLiteral("/dev/shm/quenby-settings-XXXXXX")
+            : QDir::temp().filePath(QStringLiteral("quenby-settings-XXXXXX"));
+    QTemporaryDir dir(folder);
     if (!dir.isValid()) {
         return 0;
     }

@@ -2,12 +2,18 @@
 # Set-up, build and run of Craftbox on Debian 12.
 #   scripts/craftbox.sh start   install what is missing, build, start the program
 #   scripts/craftbox.sh test    install what is missing, build, run the whole test suite
+#   scripts/craftbox.sh fuzz [SECONDS]
+#                               build the fuzz targets with clang (every library with the
+#                               fuzzer's coverage and ASan + UBSan, in build-fuzz) and run
+#                               each for SECONDS (default 60)
 # BUILD_DIR (default build) and SANITIZE=1 (AddressSanitizer + UBSan) pick the build.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 case "$build" in /*) ;; *) build=$root/$build ;; esac
+fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+case "$fuzz_build" in /*) ;; *) fuzz_build=$root/$fuzz_build ;; esac
 
 packages=(
     cmake ninja-build g++ pkg-config
@@ -17,6 +23,7 @@ packages=(
     python3-fontforge fonts-comic-neue fonts-leckerli-one
     xvfb xauth xdotool imagemagick qt6-translations-l10n
     cups printer-driver-cups-pdf
+    clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -43,6 +50,50 @@ configure_and_build() {
     cmake --build "$build" -j "$(nproc)"
 }
 
+# The build the README's fuzz command gives: clang, QUENBY_FUZZ (which instruments
+# every library), no benchmarks.
+configure_and_build_fuzz() {
+    CXX=clang++ cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUENBY_FUZZ=ON -DQUENBY_BENCHMARKS=OFF
+    cmake --build "$fuzz_build" -j "$(nproc)" --target fuzz_targets
+}
+
+# Least coverage (program counters reached) a short run of each target must show: a
+# target built without the libraries' instrumentation sees a few dozen.
+declare -A min_coverage=([wxd_reader]=300 [settings_reader]=400 [wxg_reader]=180
+                         [drawing_path]=1200)
+
+# Runs every fuzz target for $1 seconds on a scratch copy of its corpus; fails on a
+# finding or on a target that sees too little of the code it reaches.
+run_fuzz_targets() {
+    local seconds=$1 work status=0
+    work=$(mktemp -d "${TMPDIR:-/tmp}/quenby-fuzz.XXXXXX")
+    for target in "${!min_coverage[@]}"; do
+        mkdir -p "$work/$target"
+        echo "== fuzz_$target for ${seconds}s"
+        if ! QT_QPA_PLATFORM=offscreen "$fuzz_build/bin/fuzz_$target" \
+            -max_total_time="$seconds" -timeout=60 -rss_limit_mb=3072 -max_len=32768 \
+            -print_final_stats=1 \
+            -artifact_prefix="$work/$target-" "$work/$target" "$root/fuzz/corpus/$target" \
+            >"$work/$target.log" 2>&1; then
+            tail -n 40 "$work/$target.log"
+            echo "fuzz_$target found a fault; the input is kept as $work/$target-*" >&2
+            status=1
+            continue
+        fi
+        local cov
+        cov=$(grep -Eo 'cov: [0-9]+' "$work/$target.log" | tail -n 1 | grep -Eo '[0-9]+' || echo 0)
+        grep -E '^stat::number_of_executed_units' "$work/$target.log" || true
+        echo "coverage: $cov program counters"
+        if ((cov < ${min_coverage[$target]})); then
+            echo "fuzz_$target sees only $cov program counters: is the build instrumented?" >&2
+            status=1
+        fi
+    done
+    ((status == 0)) && rm -rf "$work"
+    return "$status"
+}
+
 case "${1:-}" in
     start)
         install_missing
@@ -67,8 +118,13 @@ case "${1:-}" in
         fi
         ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
         ;;
+    fuzz)
+        install_missing
+        configure_and_build_fuzz
+        run_fuzz_targets "${2:-60}"
+        ;;
     *)
-        echo "usage: $0 start|test" >&2
+        echo "usage: $0 start|test|fuzz [SECONDS]" >&2
         exit 2
         ;;
 esac

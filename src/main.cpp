@@ -1,10 +1,13 @@
 #include "app/StudioApp.h"
+#include "platform/ProcessSignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
+    // A file-size limit makes a save or a print fail with the program's message.
+    quenby::IgnoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quenby"));
     QApplication::setOrganizationName(QStringLiteral("Wexmoor Arts"));

@@ -1,5 +1,7 @@
 #include "app/SettingsStore.h"
 
+#include "platform/FileProbe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <chrono>
 #include <limits>
+#include <vector>
 
 namespace quenby {
 
@@ -17,6 +21,8 @@ namespace {
 constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
 // Linux paths may be far longer than the 255 bytes the list once allowed.
 constexpr int kRecentPathSize = 4096;
+// How long the start waits for the file systems of the recent files to answer.
+constexpr std::chrono::milliseconds kRecentFileCheckTime{2000};
 
 bool FileLooksUsable(const QString& file) {
     const QFileInfo info(file);
@@ -48,9 +54,11 @@ SettingsStore::SettingsStore(const QString& userFile, const QString& installatio
     }
     userUsable_ = user_->status() == QSettings::NoError;
 
-    installation_ = std::make_unique<QSettings>(installationFile, QSettings::IniFormat);
-    installationUsable_ =
-        FileLooksUsable(installationFile) && installation_->status() == QSettings::NoError;
+    // Looked at before it is read: a FIFO in its place would hold up the start.
+    if (FileLooksUsable(installationFile)) {
+        installation_ = std::make_unique<QSettings>(installationFile, QSettings::IniFormat);
+        installationUsable_ = installation_->status() == QSettings::NoError;
+    }
     ReadRecentFiles();
 }
 
@@ -183,9 +191,20 @@ void SettingsStore::ReadRecentFiles() {
                    QStringLiteral("NoKey"));
         stored.append(path);
     }
-    recentFiles_.Load(stored, [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly);  // exists and can be read
+    // The files are looked at, never opened (a FIFO would wait for a writer), and for a
+    // limited time: an entry on a slow or lost mount is kept rather than holding up the
+    // start.
+    QStringList named;
+    for (const QString& path : stored) {
+        if (!path.isEmpty() && path != QLatin1String("NoKey")) {
+            named.append(path);
+        }
+    }
+    const std::vector<FileKind> kinds = ProbeFiles(named, kRecentFileCheckTime);
+    recentFiles_.Load(stored, [&](const QString& path) {
+        const qsizetype i = named.indexOf(path);
+        const FileKind kind = i >= 0 ? kinds[std::size_t(i)] : FileKind::Missing;
+        return kind == FileKind::Regular || kind == FileKind::Unanswered;
     });
 }
 

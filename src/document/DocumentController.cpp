@@ -4,6 +4,7 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentHost.h"
 #include "platform/ByteSource.h"
+#include "platform/FileProbe.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ResourceStrings.h"
 #include "platform/StringIds.h"
@@ -12,10 +13,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
 #include <vector>
 
 namespace quenby {
 namespace {
+
+// Documents up to this size are read into memory in one go.
+constexpr qint64 kReadWholeLimit = qint64(64) << 20;
 
 QString FolderOf(const QString& path) {
     QString folder = QFileInfo(path).absolutePath();
@@ -137,22 +142,36 @@ bool DocumentController::LoadDocument(const QString& path, bool quiet) {
     if (!quiet) {
         host_.CloseOverlayPanel();
     }
+    // Only a plain file is opened: opening a FIFO would wait for a writer, and a device
+    // such as /dev/zero never ends.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (LookAtFile(path) != FileKind::Regular || !file.open(QIODevice::ReadOnly)) {
         messages_.Warn(str::kCannotOpenFile, str::kErrorCaption);
         return false;
     }
     doc_.modified = false;
-    wxd::ReadOutcome outcome;
+    wxd::ReadOutcome outcome = wxd::ReadOutcome::NotADocument;
     {
         BusyScope busy(host_);
-        // One read of the whole file (its size bounds what is held), then the fields
-        // are taken from memory.
-        const QByteArray bytes = file.readAll();
+        // The mark first: nothing more of a file that is not a document is read.
+        char mark[sizeof wxd::kMagic] = {};
+        if (file.peek(mark, sizeof mark) == qint64(sizeof mark) &&
+            std::memcmp(mark, wxd::kMagic, sizeof mark) == 0) {
+            if (file.size() <= kReadWholeLimit) {
+                // One read of the whole file, then the fields are taken from memory.
+                const QByteArray bytes = file.readAll();
+                MemorySource source(std::span<const std::uint8_t>(
+                    reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                    std::size_t(bytes.size())));
+                outcome = wxd::ReadDocument(source, doc_);
+            } else {
+                // A larger file is read as the elements ask, so that only what they
+                // hold is kept in memory, whatever the file's length.
+                DeviceSource source(file);
+                outcome = wxd::ReadDocument(source, doc_);
+            }
+        }
         file.close();
-        MemorySource source(std::span<const std::uint8_t>(
-            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
-        outcome = wxd::ReadDocument(source, doc_);
     }
     if (outcome == wxd::ReadOutcome::NotADocument) {
         messages_.Warn(str::kInvalidFile, str::kOpenDocumentCaption);

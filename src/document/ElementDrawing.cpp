@@ -10,12 +10,20 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace quenby {
 namespace {
 
 constexpr int kEllipsePoints = 180;
+
+// A coordinate worked out in double brought back to a float: beyond the float range it
+// stays at the range's end (a damaged file's corners may lie at either end of it).
+float ToFloat(double v) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return v > kMax ? float(kMax) : v < -kMax ? -float(kMax) : float(v);
+}
 constexpr int kCirclePoints = 360;
 
 using NotXorScope = DeviceContext::NotXorScope;
@@ -79,8 +87,8 @@ std::vector<QPoint> EllipsePolygon(const Element& element, const ElementOwner& v
     for (int i = 0; i < kEllipsePoints; ++i) {
         const double t = double(i) * std::numbers::pi / 90.0;
         const double s = std::sin(t), k = std::cos(t);
-        points.push_back(view.ToDevice(DocPoint{float(std::trunc(mx + s * ax + k * bx)),
-                                                 float(std::trunc(my + s * ay + k * by))}));
+        points.push_back(view.ToDevice(DocPoint{ToFloat(std::trunc(mx + s * ax + k * bx)),
+                                                ToFloat(std::trunc(my + s * ay + k * by))}));
     }
     return points;
 }
@@ -93,8 +101,8 @@ std::vector<QPoint> CirclePolygon(const Element& element, const ElementOwner& vi
     points.reserve(kCirclePoints);
     for (int i = 0; i < kCirclePoints; ++i) {
         const double t = double(i) * std::numbers::pi / 180.0;
-        points.push_back(view.ToDevice(DocPoint{float(std::trunc(c0.x + r * std::cos(t))),
-                                                 float(std::trunc(c0.y + r * std::sin(t)))}));
+        points.push_back(view.ToDevice(DocPoint{ToFloat(std::trunc(c0.x + r * std::cos(t))),
+                                                ToFloat(std::trunc(c0.y + r * std::sin(t)))}));
     }
     return points;
 }

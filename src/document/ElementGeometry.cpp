@@ -65,8 +65,8 @@ void SweepArc(ElementBox& box, DocPoint p, DocPoint centre, float arc, float sig
         return;
     }
     const double ux = double(p.x) - centre.x, uy = double(p.y) - centre.y;
-    if (ux == 0.0 && uy == 0.0) {
-        return;
+    if ((ux == 0.0 && uy == 0.0) || !std::isfinite(ux) || !std::isfinite(uy)) {
+        return;  // no direction to peak in (a damaged file's corners may be NaN)
     }
     // x(t) = cos t · ux + sin t · uy peaks at atan2(uy, ux); y(t) = −sin t · ux + cos t · uy
     // at atan2(−ux, uy); the troughs lie half a turn further.
@@ -78,7 +78,13 @@ void SweepArc(ElementBox& box, DocPoint p, DocPoint centre, float arc, float sig
             if (t < 0.0) {
                 t += kTurn;
             }
-            const int k = int(std::floor(t / double(step)));
+            // Within the sweep or just outside it, whatever the step: a step that is all
+            // but zero would put k beyond the int range.
+            const double at = std::floor(t / double(step));
+            if (!std::isfinite(at)) {
+                continue;
+            }
+            const int k = int(std::clamp(at, -1.0, double(kSweepSteps) + 1.0));
             sample(k);
             sample(k + 1);
         }

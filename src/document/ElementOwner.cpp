@@ -1,17 +1,18 @@
 #include "document/ElementOwner.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace quenby {
 namespace {
 
 // trunc() of a float into a 64-bit integer without overflow on absurd coordinates.
+// Beyond 2^40 units a point lies past the device limit below at any zoom from 1 %.
 std::int64_t Truncate(float v) {
     if (!(v == v))
         return 0;  // NaN from a damaged file
-    constexpr float kLimit = 1.0e15f;
+    constexpr float kLimit = 1099511627776.0f;  // 2^40
     if (v > kLimit)
         return std::int64_t(kLimit);
     if (v < -kLimit)
@@ -19,16 +20,26 @@ std::int64_t Truncate(float v) {
     return std::int64_t(v);
 }
 
-int Clamp32(std::int64_t v) {
-    constexpr std::int64_t lo = std::numeric_limits<int>::min(),
-                           hi = std::numeric_limits<int>::max();
-    return int(v < lo ? lo : v > hi ? hi : v);
+// Device coordinates are kept within ±(2^30 − 1): a billion pixels beyond any device,
+// and far enough inside the int range that the difference of two of them, or one
+// moved by a handle's or a pen's few pixels, cannot overflow.
+constexpr std::int64_t kDeviceLimit = (std::int64_t(1) << 30) - 1;
+
+int ClampToDevice(std::int64_t v) {
+    return int(v < -kDeviceLimit ? -kDeviceLimit : v > kDeviceLimit ? kDeviceLimit : v);
+}
+
+// Zooms beyond 2^22 % are not shown by any view; the limit keeps the product with a
+// truncated coordinate within 64 bits.
+std::int64_t ClampZoom(int zoom) {
+    constexpr std::int64_t kLimit = std::int64_t(1) << 22;
+    return std::clamp<std::int64_t>(zoom, -kLimit, kLimit);
 }
 
 }  // namespace
 
 QPoint ElementOwner::ToDevice(DocPoint p) const {
-    const std::int64_t zoom = ZoomPercent();
+    const std::int64_t zoom = ClampZoom(ZoomPercent());
     std::int64_t x = Truncate(p.x) * zoom / 400;
     std::int64_t y = Truncate(p.y) * zoom / 400;
     if (!IsPrinting()) {
@@ -36,14 +47,14 @@ QPoint ElementOwner::ToDevice(DocPoint p) const {
         x += o.x();
         y += o.y();
     }
-    return QPoint(Clamp32(x), Clamp32(y));
+    return QPoint(ClampToDevice(x), ClampToDevice(y));
 }
 
 DocPoint ElementOwner::ToDocument(QPoint device) const {
     const int zoom = ZoomPercent() > 0 ? ZoomPercent() : 1;
     const QPoint o = IsPrinting() ? QPoint() : ScrollOrigin();
-    return DocPoint{float(device.x() - o.x()) * 400.0f / float(zoom),
-                    float(device.y() - o.y()) * 400.0f / float(zoom)};
+    return DocPoint{float(double(device.x()) - o.x()) * 400.0f / float(zoom),
+                    float(double(device.y()) - o.y()) * 400.0f / float(zoom)};
 }
 
 }  // namespace quenby

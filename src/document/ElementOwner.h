@@ -23,6 +23,8 @@ public:
     virtual bool ShowsElementFrames() const { return false; }
 
     // trunc(x) × zoom / 400 + origin, in integer arithmetic; no origin while printing.
+    // The result is kept within ±(2^30 − 1), so sums and differences of device points
+    // stay within int.
     QPoint ToDevice(DocPoint p) const;
     // (device − origin) × 400 / zoom.
     DocPoint ToDocument(QPoint device) const;

@@ -23,6 +23,55 @@ int Step(int from, int to, int k) {
     return from + k * (to - from) / kSteps;
 }
 
+// Rings wider than this are drawn only where they pass the area being painted: the
+// raster engine works in fixed point and leaves out paths reaching far beyond it.
+constexpr double kWholeRingRadius = 1 << 22;
+
+// The ring between radius `inner` and `outer` around (cx, cy), without the disc inside
+// it, so every pixel is painted once. A ring far wider than `area` becomes the part of
+// it seen from the centre under the angles of the area: a polygon between the two arcs,
+// sampled closely enough that no point strays a quarter pixel from its circle.
+QPainterPath RingPath(double cx, double cy, double outer, double inner, const QRectF& area) {
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    const QRectF seen = area.adjusted(-2, -2, 2, 2);
+    const double midX = seen.center().x(), midY = seen.center().y();
+    const double apart = std::hypot(midX - cx, midY - cy);
+    const double half = std::hypot(seen.width(), seen.height()) / 2.0;
+    if (outer <= kWholeRingRadius || apart <= 2.0 * half) {
+        ring.addEllipse(QRectF(cx - outer, cy - outer, 2.0 * outer, 2.0 * outer));
+        if (inner > 0) {
+            ring.addEllipse(QRectF(cx - inner, cy - inner, 2.0 * inner, 2.0 * inner));
+        }
+        return ring;
+    }
+    // The angles of the area's corners around the direction of its middle.
+    const double toward = std::atan2(midY - cy, midX - cx);
+    double low = 0.0, high = 0.0;
+    for (const QPointF& corner :
+         {seen.topLeft(), seen.topRight(), seen.bottomRight(), seen.bottomLeft()}) {
+        const double a =
+            std::remainder(std::atan2(corner.y() - cy, corner.x() - cx) - toward,
+                           2.0 * std::numbers::pi);
+        low = std::min(low, a);
+        high = std::max(high, a);
+    }
+    const double step = std::sqrt(2.0 / outer);  // a quarter-pixel sagitta at `outer`
+    const int samples = int(std::clamp(std::ceil((high - low) / step), 1.0, 4096.0));
+    QPolygonF shape;
+    for (int i = 0; i <= samples; ++i) {
+        const double a = toward + low + (high - low) * i / samples;
+        shape << QPointF(cx + outer * std::cos(a), cy + outer * std::sin(a));
+    }
+    for (int i = samples; i >= 0; --i) {
+        const double a = toward + low + (high - low) * i / samples;
+        shape << QPointF(cx + inner * std::cos(a), cy + inner * std::sin(a));
+    }
+    ring.addPolygon(shape);
+    ring.closeSubpath();
+    return ring;
+}
+
 }  // namespace
 
 PaintBox PaintBox::Around(std::span<const QPoint> points) {
@@ -51,6 +100,9 @@ std::array<ColourRef, 255> GradientSteps(ColourRef start, ColourRef end) {
 
 void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start, ColourRef end,
                          int angleDegrees, bool halfTurned) {
+    if (dc.VisibleArea().isEmpty()) {
+        return;  // a shape wholly off the device, or an empty clip
+    }
     int g = angleDegrees + (halfTurned ? 180 : 0);
     g %= 360;
     if (g < 0) {
@@ -131,11 +183,25 @@ std::vector<int> RadialRingRadii(int reach) {
 
 void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start, ColourRef end,
                          int centreXPercent, int centreYPercent, bool halfTurned) {
-    const int px = halfTurned ? 100 - centreXPercent : centreXPercent;
-    const int py = halfTurned ? 100 - centreYPercent : centreYPercent;
-    const long long cxl = box.left + box.Width() * px / 100;
-    const long long cyl = box.top + box.Height() * py / 100;
-    const double cx = double(cxl), cy = double(cyl);
+    // Only the rings that meet the part of the device that can be painted are drawn:
+    // those further in than its nearest point or further out than the ring holding its
+    // farthest point change nothing. So a shape far larger than the device, or a letter
+    // clip reaching far beyond it, costs no more than the device, and a shape wholly
+    // outside it (an empty clip) costs nothing.
+    const QRect visible = dc.VisibleArea();
+    if (visible.isEmpty()) {
+        return;
+    }
+    const QRectF area(visible);
+    // 64 bits (and 128 for the product): a damaged file may hold any centre, and the
+    // mirrored 100 − centre of the least int does not fit an int.
+    const std::int64_t px = halfTurned ? 100 - std::int64_t{centreXPercent} : centreXPercent;
+    const std::int64_t py = halfTurned ? 100 - std::int64_t{centreYPercent} : centreYPercent;
+    const auto along = [](std::int64_t origin, std::int64_t extent, std::int64_t percent) {
+        return double(origin + std::int64_t(__int128{extent} * percent / 100));
+    };
+    const double cx = along(box.left, box.Width(), px);
+    const double cy = along(box.top, box.Height(), py);
     double reach = 0.0;
     for (const auto& [x, y] : {std::pair{box.left, box.top}, std::pair{box.right, box.top},
                                std::pair{box.right, box.bottom}, std::pair{box.left, box.bottom}}) {
@@ -145,32 +211,19 @@ void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
     const std::int64_t outer = std::int64_t(std::min(reach, 1.0e15)) + 5;
     const std::array<ColourRef, 255> steps = GradientSteps(start, end);
     QPainter& painter = dc.Painter();
-    // Only the rings that meet the area being painted are drawn: those further in than
-    // its nearest point or further out than the ring holding its farthest point change
-    // nothing. So a shape far larger than the device costs no more than the device.
-    QRectF area;
-    if (painter.hasClipping()) {
-        area = painter.clipBoundingRect();
-    } else if (painter.device()) {
-        area = painter.transform().inverted().mapRect(
-            QRectF(0, 0, painter.device()->width(), painter.device()->height()));
-    }
-    std::int64_t first = 0;  // index of the first ring drawn, ring i having radius outer − 6 i
-    std::int64_t stop = (outer + kRingSpacing - 1) / kRingSpacing;  // rings with radius > 0
-    if (!area.isEmpty()) {
-        const double nearX = std::clamp(cx, area.left(), area.right());
-        const double nearY = std::clamp(cy, area.top(), area.bottom());
-        const double nearest = std::hypot(nearX - cx, nearY - cy);
-        const double farthest =
-            std::hypot(std::max(std::fabs(area.left() - cx), std::fabs(area.right() - cx)),
-                       std::max(std::fabs(area.top() - cy), std::fabs(area.bottom() - cy)));
-        // Ring i is needed only while its inner radius does not exceed `farthest`.
-        first =
-            std::max<std::int64_t>(0, std::int64_t((double(outer) - farthest) / kRingSpacing) - 1);
-        // and while its outer radius reaches `nearest`.
-        stop = std::min<std::int64_t>(stop,
-                                      std::int64_t((double(outer) - nearest) / kRingSpacing) + 2);
-    }
+    // Ring i has radius outer − 6 i; those with a radius above 0 are drawn.
+    std::int64_t stop = (outer + kRingSpacing - 1) / kRingSpacing;
+    const double nearX = std::clamp(cx, area.left(), area.right());
+    const double nearY = std::clamp(cy, area.top(), area.bottom());
+    const double nearest = std::hypot(nearX - cx, nearY - cy);
+    const double farthest =
+        std::hypot(std::max(std::fabs(area.left() - cx), std::fabs(area.right() - cx)),
+                   std::max(std::fabs(area.top() - cy), std::fabs(area.bottom() - cy)));
+    // Ring i is needed only while its inner radius does not exceed `farthest`.
+    const std::int64_t first =
+        std::max<std::int64_t>(0, std::int64_t((double(outer) - farthest) / kRingSpacing) - 1);
+    // and while its outer radius reaches `nearest`.
+    stop = std::min<std::int64_t>(stop, std::int64_t((double(outer) - nearest) / kRingSpacing) + 2);
     for (std::int64_t i = first; i < stop; ++i) {
         const std::int64_t rho = outer - kRingSpacing * i;
         const std::int64_t inner = rho - kRingSpacing;
@@ -178,16 +231,8 @@ void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
             break;
         }
         const int k = int(rho * (kSteps - 1) / outer);
-        // Each ring without the disc inside it, so every pixel is painted once.
-        QPainterPath ring;
-        ring.setFillRule(Qt::OddEvenFill);
-        const double r = double(rho);
-        ring.addEllipse(QRectF(cx - r, cy - r, 2.0 * r, 2.0 * r));
-        if (inner > 0) {
-            const double q = double(inner);
-            ring.addEllipse(QRectF(cx - q, cy - q, 2.0 * q, 2.0 * q));
-        }
-        painter.fillPath(ring, ToQColor(steps[std::size_t(k)]));
+        painter.fillPath(RingPath(cx, cy, double(rho), double(std::max<std::int64_t>(inner, 0)), area),
+                         ToQColor(steps[std::size_t(k)]));
     }
 }
 

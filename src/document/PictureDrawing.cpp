@@ -9,10 +9,17 @@
 
 #include <QImage>
 
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
 namespace quenby {
 namespace {
 
 constexpr int kTransparentIndex = 255;
+// Pictures up to this many pixels are converted whole at every drawing; larger ones
+// only in the part the device shows.
+constexpr std::int64_t kWholePicturePixels = std::int64_t(4) << 20;
 
 }  // namespace
 
@@ -27,23 +34,32 @@ void DrawPictureElement(const Element& element, const Dib& picture, DeviceContex
     const ElementBox b = ElementBounds(element);
     const QPoint topLeft = view.ToDevice(DocPoint{b.left, b.top});
     const QPoint bottomRight = view.ToDevice(DocPoint{b.right, b.bottom});
-    const int left = topLeft.x(), top = topLeft.y();
-    const int right = bottomRight.x(), bottom = bottomRight.y();
+    // 64 bits: the box of a damaged file may span the whole device range.
+    const std::int64_t left = topLeft.x(), top = topLeft.y();
+    const std::int64_t right = bottomRight.x(), bottom = bottomRight.y();
     if (right <= left || bottom <= top) {
         return;
     }
     const bool turned = element.halfTurned != 0;
     if (element.transparent) {
-        DrawPictureTransparent(dc, left, top, right, bottom, picture, kTransparentIndex, turned);
+        DrawPictureTransparent(dc, int(left), int(top), int(right), int(bottom), picture,
+                               kTransparentIndex, turned);
+        return;
+    }
+    const std::int64_t pixels = std::int64_t{picture.Width()} * std::abs(picture.Height());
+    const std::int64_t width = right - left, height = bottom - top;
+    if (pixels > kWholePicturePixels || width > std::numeric_limits<int>::max() ||
+        height > std::numeric_limits<int>::max()) {
+        dc.StretchDibInto(picture, left, top, right, bottom, turned);
         return;
     }
     const QImage image = picture.ToImage();
-    const QRect dest(left, top, right - left, bottom - top);
+    const QRect dest{int(left), int(top), int(width), int(height)};
     if (!turned) {
         dc.StretchImage(image, dest, image.rect());
     } else if (!dc.IsPrinting()) {
         // Negative extents: the device turns the picture while stretching it.
-        dc.StretchImage(image, QRect(right, bottom, -(right - left), -(bottom - top)),
+        dc.StretchImage(image, QRect(int(right), int(bottom), -int(width), -int(height)),
                         image.rect());
     } else {
         // Printers get a turned copy: mirrored both ways, with the rows' padding

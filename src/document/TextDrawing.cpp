@@ -22,7 +22,9 @@ constexpr int kSamples = TextEnvelope::kSamples;
 
 QPoint Lerp(QPoint from, QPoint to, int k) {
     const double f = double(k) / double(kSamples);
-    return QPoint(int(from.x() + f * (to.x() - from.x())), int(from.y() + f * (to.y() - from.y())));
+    // In floating point: the corners of a damaged frame may lie at the ends of the range.
+    return QPoint(int(from.x() + f * (double(to.x()) - from.x())),
+                  int(from.y() + f * (double(to.y()) - from.y())));
 }
 
 // The box the letter painters fill: the frame of a Text; for a CircularText, whose
@@ -50,6 +52,33 @@ void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef star
             PaintLinearGradient(dc, box, start, start, angle, halfTurned);
             break;
     }
+}
+
+// The subpaths of `path` whose control points reach into `area`, curves kept.
+QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
+    QPainterPath kept;
+    kept.setFillRule(path.fillRule());
+    QPainterPath subpath;
+    const auto end = [&] {
+        if (!subpath.isEmpty() && subpath.controlPointRect().intersects(area)) {
+            kept.addPath(subpath);
+        }
+        subpath = QPainterPath();
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            end();
+            subpath.moveTo(e);
+        } else if (e.isLineTo()) {
+            subpath.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            subpath.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    end();
+    return kept;
 }
 
 }  // namespace
@@ -192,6 +221,13 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
     if (!warped) {
         return;  // nothing but blanks: nothing to draw
     }
+    // Only the outlines that can reach the device are kept: a letter's curve is cut into
+    // up to 512 lines whatever its size, so the letters of a frame millions of pixels
+    // wide would cost that for every letter. An outline that holds a point of the
+    // device reaches it, so the pixels there are the same.
+    const int pen = std::max<int>(text.outlineOn ? text.outlineWidth : 0, 1);
+    *warped = WithinReach(*warped, QRectF(dc.VisibleArea()).adjusted(-pen - 2, -pen - 2,
+                                                                         pen + 2, pen + 2));
     if (text.fillOn && text.outlineOn) {
         // Filled and stroked: turn the curves into lines once rather than at each use.
         QPainterPath flat;

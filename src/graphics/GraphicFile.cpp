@@ -2,6 +2,7 @@
 
 #include "platform/ByteSource.h"
 #include "platform/Dib.h"
+#include "platform/FileProbe.h"
 #include "platform/LittleEndian.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ResourceStrings.h"
@@ -142,8 +143,9 @@ std::unique_ptr<Dib> Report(MessageBoxes& messages, wxg::ReadResult r, const QSt
 
 std::unique_ptr<Dib> LoadGraphicFile(MessageBoxes& messages, const QString& path, int& transparent,
                                      int* resolution) {
+    // Only a plain file is opened: a FIFO would wait for a writer.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (LookAtFile(path) != FileKind::Regular || !file.open(QIODevice::ReadOnly)) {
         wxg::ReadResult r;
         r.error = wxg::ReadError::NotAGraphicFile;
         return Report(messages, std::move(r), path, transparent, resolution);

@@ -14,6 +14,22 @@ bool IsProductTypeface(const QString& faceName) {
     return false;
 }
 
+namespace {
+bool markProductFonts = true;
+}  // namespace
+
+bool MarkProductFonts() {
+    return markProductFonts;
+}
+
+void SetMarkProductFonts(bool mark) {
+    markProductFonts = mark;
+}
+
+bool ShowsAsProductTypeface(const QString& faceName) {
+    return markProductFonts && IsProductTypeface(faceName);
+}
+
 QStringList RegisterProductFonts(const QString& programFolder) {
     QStringList families;
     const QDir fonts(QDir(programFolder).filePath(QStringLiteral("fonts")));

@@ -15,6 +15,13 @@ inline constexpr std::array<const char*, 6> kProductTypefaces = {
 
 bool IsProductTypeface(const QString& faceName);
 
+// Whether font lists show the product's typefaces in red: the font dialog's check box
+// sets it for the whole program, and every list row reads it when it is drawn.
+bool MarkProductFonts();
+void SetMarkProductFonts(bool mark);
+// True when a row of this face is drawn in red now.
+bool ShowsAsProductTypeface(const QString& faceName);
+
 // Makes the typefaces in <programFolder>/fonts/*.ttf known to this process, so that
 // they are listed and drawn like installed fonts. Safe to call more than once.
 // Returns the families it made available.

@@ -4,6 +4,7 @@
 #include "platform/Dib.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <array>
@@ -41,10 +42,6 @@ std::array<QRgb, 256> Palette(const Dib& picture) {
     return colours;
 }
 
-int CeilToInt(double v) {
-    return int(std::ceil(v));
-}
-
 // The pixel of a run of `n` that one stretched transfer of the run over the `c` device
 // columns from `left` puts on each column of [from, to): nearest pixel by the centre of
 // each column, stepped in 16.16 fixed point the way the raster engine steps it, so that
@@ -53,18 +50,82 @@ int CeilToInt(double v) {
 void SampleColumns(int n, int left, int c, bool mirrored, int from, int to, std::vector<int>& out) {
     out.clear();
     const double step = mirrored ? double(n) / double(-c) : double(n) / double(c);
-    const int ix = int(65536 * step);
+    // 64-bit before the 32-bit wrap the engine's own stepping has: a run of 32768
+    // pixels in one column is 2^31 in 16.16.
+    const std::int64_t ix = std::int64_t(65536 * step);
     std::uint32_t x = 0;
     if (mirrored) {
-        const int dstx = int(std::floor((from + 0.5 - left) * step * 65536)) + 1;
-        x = std::uint32_t(double(n) * 65536) + std::uint32_t(dstx);
+        const std::int64_t dstx = std::int64_t(std::floor((from + 0.5 - left) * step * 65536)) + 1;
+        x = std::uint32_t(std::int64_t(n) * 65536 + dstx);
     } else {
-        const int dstx = int(std::ceil((from + 0.5 - left) * step * 65536)) - 1;
+        const std::int64_t dstx = std::int64_t(std::ceil((from + 0.5 - left) * step * 65536)) - 1;
         x = std::uint32_t(dstx);
     }
     for (int col = from; col < to; ++col) {
         out.push_back(std::clamp(int(x >> 16), 0, n - 1));
         x += std::uint32_t(ix);
+    }
+}
+
+// A rectangle whose edges may lie far outside every device, with its edges brought
+// within ±(2^30 − 1): what a device can show of it stays the same, and its width and
+// height fit an int.
+QRect SaturatedRect(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+    static constexpr std::int64_t kLimit = (std::int64_t(1) << 30) - 1;
+    const auto in = [](std::int64_t v) { return int(std::clamp(v, -kLimit, kLimit)); };
+    const int l = in(x), t = in(y), r = in(x + w), b = in(y + h);
+    return QRect(l, t, r - l, b - t);
+}
+
+// The strips of a picture drawn into (left, top) – (right, bottom), in drawing order,
+// each given to `visit` with its target. With `within`, only the strips that meet it
+// are made, so that the cost follows the part of the picture that can be seen: rows
+// whose strips miss it are not even scanned. Positions are worked out in 64 bits and
+// floating point: a damaged file may put the rectangle anywhere.
+template <typename Visit>
+void ForEachStrip(const Dib& picture, std::int64_t left, std::int64_t top, std::int64_t right,
+                  std::int64_t bottom, int transparentIndex, bool turned, const QRect* within,
+                  Visit visit) {
+    if (!HasPaletteRows(picture) || right <= left || bottom <= top) {
+        return;
+    }
+    const int w = picture.Width();
+    const int h = PictureHeight(picture);
+    const double sx = double(right - left) / double(w);
+    const double sy = double(bottom - top) / double(h);
+    const std::int64_t d = std::int64_t(std::ceil(sy));
+    const auto ceil64 = [](double v) { return std::int64_t(std::ceil(v)); };
+    for (int y = 0; y < h; ++y) {
+        const std::int64_t b = ceil64(double(y) * sy);
+        const std::int64_t rowTop = turned ? top + b - d : bottom - b;
+        if (within && (rowTop > within->bottom() || rowTop + d <= within->top())) {
+            continue;
+        }
+        const std::uint8_t* pixels = StoredRow(picture, y);
+        int run = 0;
+        for (int x = 0; x < w; ++x) {
+            const int v = pixels[x];
+            if (v != transparentIndex) {
+                ++run;
+            }
+            if ((v == transparentIndex || x == w - 1) && run > 0) {
+                const int x0 = v == transparentIndex ? x - run : x - run + 1;
+                const std::int64_t a = ceil64(double(x0) * sx);
+                const std::int64_t c = ceil64(double(run) * sx);
+                const std::int64_t stripLeft = turned ? right - a - c : left + a;
+                run = 0;
+                if (within && (stripLeft > within->right() || stripLeft + c <= within->left())) {
+                    continue;
+                }
+                TransparentStrip s;
+                s.row = y;
+                s.column = x0;
+                s.length = v == transparentIndex ? x - x0 : x - x0 + 1;
+                s.mirrored = turned;
+                s.target = SaturatedRect(stripLeft, rowTop, c, d);
+                visit(s);
+            }
+        }
     }
 }
 
@@ -74,137 +135,126 @@ std::vector<TransparentStrip> PlanTransparentStrips(const Dib& picture, int left
                                                     int right, int bottom, int transparentIndex,
                                                     bool turned) {
     std::vector<TransparentStrip> strips;
-    if (!HasPaletteRows(picture) || right <= left || bottom <= top) {
-        return strips;
-    }
-    const int w = picture.Width();
-    const int h = PictureHeight(picture);
-    const double sx = double(right - left) / double(w);
-    const double sy = double(bottom - top) / double(h);
-    const int d = CeilToInt(sy);
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* pixels = StoredRow(picture, y);
-        const int b = CeilToInt(double(y) * sy);
-        int run = 0;
-        for (int x = 0; x < w; ++x) {
-            const int v = pixels[x];
-            if (v != transparentIndex) {
-                ++run;
-            }
-            if ((v == transparentIndex || x == w - 1) && run > 0) {
-                const int x0 = v == transparentIndex ? x - run : x - run + 1;
-                const int a = CeilToInt(double(x0) * sx);
-                const int c = CeilToInt(double(run) * sx);
-                TransparentStrip s;
-                s.row = y;
-                s.column = x0;
-                s.length = run;
-                s.mirrored = turned;
-                s.target = turned ? QRect(right - a - c, top + b - d, c, d)
-                                  : QRect(left + a, bottom - b, c, d);
-                strips.push_back(s);
-                run = 0;
-            }
-        }
-    }
+    ForEachStrip(picture, left, top, right, bottom, transparentIndex, turned, nullptr,
+                 [&](const TransparentStrip& s) { strips.push_back(s); });
     return strips;
 }
 
 void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int bottom,
                             const Dib& picture, int transparentIndex, bool turned) {
     if (!HasPaletteRows(picture)) {
-        if (right > left && bottom > top) {
-            dc.StretchDib(picture, QRect(left, top, right - left, bottom - top));
-        }
+        dc.StretchDibInto(picture, left, top, right, bottom, false);
         return;
-    }
-    if (right <= left || bottom <= top) {
-        return;
-    }
-    const int w = picture.Width();
-    const int h = PictureHeight(picture);
-    if ((right - left) % w == 0 && (bottom - top) % h == 0) {
-        // Whole-number scales: the strips tile the picture exactly, so the picture itself
-        // with its transparent pixels clear, stretched once, gives the same pixels; a
-        // printer then holds one small image per picture instead of one the size of
-        // the page area it covers.
-        const int sy = (bottom - top) / h;
-        const std::array<QRgb, 256> palette = Palette(picture);
-        QImage masked(w, h, QImage::Format_ARGB32_Premultiplied);
-        for (int r = 0; r < h; ++r) {
-            // Top image row: the last stored row, or for a turned picture the first.
-            const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
-            auto* out = reinterpret_cast<QRgb*>(masked.scanLine(r));
-            for (int x = 0; x < w; ++x) {
-                const int v = row[turned ? w - 1 - x : x];
-                out[x] = v == transparentIndex ? 0u : palette[std::size_t(v)];
-            }
-        }
-        // The strips of stored row 0 lie one step below the rectangle (above it when
-        // turned), as the transfers place them.
-        const int y = turned ? top - sy : top + sy;
-        dc.StretchImage(masked, QRect(left, y, right - left, bottom - top), masked.rect());
-        return;
-    }
-    const std::vector<TransparentStrip> strips =
-        PlanTransparentStrips(picture, left, top, right, bottom, transparentIndex, turned);
-    if (strips.empty()) {
-        return;
-    }
-    QRect area;
-    for (const TransparentStrip& s : strips) {
-        area |= s.target;
     }
     const QRect visible = dc.VisibleArea();
-    if (!visible.isNull()) {
-        area &= visible;
+    if (right <= left || bottom <= top || visible.isEmpty()) {
+        return;
     }
+    const std::int64_t width = std::int64_t{right} - left;
+    const std::int64_t height = std::int64_t{bottom} - top;
+    const int w = picture.Width();
+    const int h = PictureHeight(picture);
+    const std::array<QRgb, 256> palette = Palette(picture);
+    if (width % w == 0 && height % h == 0) {
+        // Whole-number scales: the strips tile the picture exactly, so the picture itself
+        // with its transparent pixels clear, stretched, gives the same pixels; a printer
+        // then holds one small image per picture instead of one the size of the page
+        // area it covers. Only the pixels whose cells the device shows are taken.
+        const std::int64_t kx = width / w, ky = height / h;
+        // The strips of stored row 0 lie one step below the rectangle (above it when
+        // turned), as the transfers place them.
+        const std::int64_t y = turned ? std::int64_t{top} - ky : std::int64_t{top} + ky;
+        const auto firstCell = [](std::int64_t from, std::int64_t origin, std::int64_t step) {
+            return std::max<std::int64_t>(0, (from - origin) / step);
+        };
+        const int x0 = int(firstCell(visible.left(), left, kx));
+        const int x1 = int(std::min<std::int64_t>(
+            w, (std::int64_t{visible.right()} + 1 - left + kx - 1) / kx));
+        const int y0 = int(firstCell(visible.top(), y, ky));
+        const int y1 =
+            int(std::min<std::int64_t>(h, (std::int64_t{visible.bottom()} + 1 - y + ky - 1) / ky));
+        if (x0 >= x1 || y0 >= y1) {
+            return;
+        }
+        QImage masked(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
+        if (masked.isNull()) {
+            return;
+        }
+        for (int r = y0; r < y1; ++r) {
+            // Top image row: the last stored row, or for a turned picture the first.
+            const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
+            auto* out = reinterpret_cast<QRgb*>(masked.scanLine(r - y0));
+            for (int x = x0; x < x1; ++x) {
+                const int v = row[turned ? w - 1 - x : x];
+                out[x - x0] = v == transparentIndex ? 0u : palette[std::size_t(v)];
+            }
+        }
+        // In floating point: one cell of a one-pixel picture may be as wide as the device
+        // range.
+        dc.Painter().drawImage(QRectF(double(left + x0 * kx), double(y + y0 * ky),
+                                      double((x1 - x0) * kx), double((y1 - y0) * ky)),
+                               masked, QRectF(masked.rect()));
+        return;
+    }
+    // Every strip lies within a step of the rectangle; of that, what the device shows is
+    // composed in bands of bounded size.
+    const std::int64_t step = std::int64_t(std::ceil(double(height) / h)) + 2;
+    const QRect reach =
+        SaturatedRect(std::int64_t{left} - 2, std::int64_t{top} - step, width + 4, height + 2 * step);
+    const QRect area = reach & visible;
     if (area.isEmpty()) {
         return;
     }
-    if (qint64(area.width()) * area.height() > kMaxComposedPixels) {
-        DrawPictureTransparentRunByRun(dc, left, top, right, bottom, picture, transparentIndex,
-                                       turned);
-        return;
-    }
-
-    const std::array<QRgb, 256> palette = Palette(picture);
+    const int bandHeight =
+        int(std::clamp<qint64>(kMaxComposedPixels / area.width(), 1, area.height()));
     // Printers get a turned run reversed into the scratch row and copied unmirrored;
     // the screen mirrors it with negative extents. Both orders are kept here.
     const bool reversedCopy = dc.IsPrinting();
-    QImage composed(area.size(), QImage::Format_ARGB32_Premultiplied);
-    composed.fill(Qt::transparent);
     std::vector<QRgb> line;
     std::vector<int> columns;
-    for (const TransparentStrip& s : strips) {
-        const QRect target = s.target & area;
-        if (target.isEmpty()) {
-            continue;
+    for (int bandTop = area.top(); bandTop <= area.bottom(); bandTop += bandHeight) {
+        const QRect band(area.left(), bandTop, area.width(),
+                         std::min(bandHeight, area.bottom() + 1 - bandTop));
+        QImage composed(band.size(), QImage::Format_ARGB32_Premultiplied);
+        if (composed.isNull()) {
+            return;
         }
-        const std::uint8_t* run = StoredRow(picture, s.row) + s.column;
-        const bool deviceMirrors = s.mirrored && !reversedCopy;
-        SampleColumns(s.length, s.target.left(), s.target.width(), deviceMirrors, target.left(),
-                      target.right() + 1, columns);
-        line.resize(columns.size());
-        for (std::size_t i = 0; i < columns.size(); ++i) {
-            const int k = s.mirrored && reversedCopy ? s.length - 1 - columns[i] : columns[i];
-            line[i] = palette[run[k]];
-        }
-        const std::size_t bytes = line.size() * sizeof(QRgb);
-        for (int yy = target.top(); yy <= target.bottom(); ++yy) {
-            auto* out = reinterpret_cast<QRgb*>(composed.scanLine(yy - area.top())) +
-                        (target.left() - area.left());
-            std::memcpy(out, line.data(), bytes);
+        composed.fill(Qt::transparent);
+        QRect painted;
+        ForEachStrip(picture, left, top, right, bottom, transparentIndex, turned, &band,
+                     [&](const TransparentStrip& s) {
+            const QRect target = s.target & band;
+            if (target.isEmpty()) {
+                return;
+            }
+            painted |= target;
+            const std::uint8_t* run = StoredRow(picture, s.row) + s.column;
+            const bool deviceMirrors = s.mirrored && !reversedCopy;
+            SampleColumns(s.length, s.target.left(), s.target.width(), deviceMirrors,
+                          target.left(), target.right() + 1, columns);
+            line.resize(columns.size());
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                const int k = s.mirrored && reversedCopy ? s.length - 1 - columns[i] : columns[i];
+                line[i] = palette[run[k]];
+            }
+            const std::size_t bytes = line.size() * sizeof(QRgb);
+            for (int yy = target.top(); yy <= target.bottom(); ++yy) {
+                auto* out = reinterpret_cast<QRgb*>(composed.scanLine(yy - band.top())) +
+                            (target.left() - band.left());
+                std::memcpy(out, line.data(), bytes);
+            }
+        });
+        if (!painted.isEmpty()) {
+            dc.Painter().drawImage(painted.topLeft(), composed,
+                                   painted.translated(-band.topLeft()));
         }
     }
-    dc.DrawImage(area.topLeft(), composed);
 }
 
 void DrawPictureTransparentRunByRun(DeviceContext& dc, int left, int top, int right, int bottom,
                                     const Dib& picture, int transparentIndex, bool turned) {
-    const std::vector<TransparentStrip> strips =
-        PlanTransparentStrips(picture, left, top, right, bottom, transparentIndex, turned);
-    if (strips.empty()) {
+    const QRect visible = dc.VisibleArea();
+    if (!HasPaletteRows(picture) || visible.isEmpty()) {
         return;
     }
     // The scratch rows hold the run's colours, looked up in the picture's palette.
@@ -213,7 +263,8 @@ void DrawPictureTransparentRunByRun(DeviceContext& dc, int left, int top, int ri
     QImage scratch(w + 2, 2, QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::transparent);
     const bool printing = dc.IsPrinting();
-    for (const TransparentStrip& s : strips) {
+    ForEachStrip(picture, left, top, right, bottom, transparentIndex, turned, &visible,
+                 [&](const TransparentStrip& s) {
         const std::uint8_t* run = StoredRow(picture, s.row) + s.column;
         auto* row0 = reinterpret_cast<QRgb*>(scratch.scanLine(0));
         for (int k = 0; k < s.length; ++k) {
@@ -233,7 +284,7 @@ void DrawPictureTransparentRunByRun(DeviceContext& dc, int left, int top, int ri
             }
             dc.StretchImage(scratch, t, QRect(0, 1, s.length, 1));
         }
-    }
+    });
 }
 
 }  // namespace quenby

@@ -1,15 +1,20 @@
 #include "platform/ArtworkLocations.h"
 
+#include "platform/FileProbe.h"
 #include "platform/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QStorageInfo>
+
+#include <chrono>
 
 namespace quenby {
 
 namespace {
+
+// A CD drive may take a few seconds to spin up.
+constexpr std::chrono::milliseconds kMarkerCheckTime{10000};
 
 QString FolderOf(ArtworkKind kind) {
     switch (kind) {
@@ -114,11 +119,10 @@ std::optional<QString> ArtworkLocations::ResolveArtworkPath(const QString& name,
 bool ArtworkLocations::CheckArtworkReachable(MessageBoxes& messages) const {
     const auto marker =
         ResolveArtworkPath(QStringLiteral("images.def"), false, ArtworkKind::Images);
-    if (marker) {
-        QFile file(*marker);
-        if (file.open(QIODevice::ReadOnly)) {
-            return true;  // only its presence counts
-        }
+    // Only its presence counts: it is looked at, never opened, and a drive that does not
+    // answer in time counts as missing rather than holding up the program.
+    if (marker && ProbeFiles({*marker}, kMarkerCheckTime).front() == FileKind::Regular) {
+        return true;
     }
     messages.Warn(7205, 7206);
     return false;

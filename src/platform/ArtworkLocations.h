@@ -67,7 +67,8 @@ public:
                                               ArtworkKind kind) const;
     // The first optical volume whose label begins with the CD prefix, any case.
     std::optional<QString> FindArtworkCd() const;
-    // True when the CD artwork's marker file "images.def" can be opened; otherwise the
+    // True when the CD artwork's marker file "images.def" is there (a readable plain
+    // file, looked at without opening it, within a few seconds); otherwise the
     // message 7205/7206 is shown and false returned.
     bool CheckArtworkReachable(MessageBoxes& messages) const;
 

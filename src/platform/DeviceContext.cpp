@@ -2,6 +2,7 @@
 
 #include "platform/Dib.h"
 
+#include <QBitmap>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -12,10 +13,60 @@
 #include <QRegion>
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace quenby {
+namespace {
+
+// Calls `use` with the path cut into pieces, curves kept: each subpath alone, or (with
+// `byOverlap`) runs of consecutive subpaths whose boxes overlap, such as a letter's
+// outline and its holes. The raster engine's work on one path grows with its edges
+// times its scanlines, so a long text filled or stroked piece by piece costs a fraction
+// of the whole, and gives the same pixels: the pieces of a text do not overlap, and
+// where two letters touch both are filled.
+template <typename Use>
+void ForEachPiece(const QPainterPath& path, bool byOverlap, Use use) {
+    QPainterPath piece, subpath;
+    piece.setFillRule(path.fillRule());
+    QRectF pieceBox;
+    const auto endSubpath = [&] {
+        if (subpath.isEmpty()) {
+            return;
+        }
+        const QRectF box = subpath.controlPointRect();
+        if (!piece.isEmpty() && !(byOverlap && box.intersects(pieceBox))) {
+            use(piece);
+            piece = QPainterPath();
+            piece.setFillRule(path.fillRule());
+            pieceBox = QRectF();
+        }
+        piece.addPath(subpath);
+        pieceBox |= box;
+        subpath = QPainterPath();
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            endSubpath();
+            subpath.moveTo(e);
+        } else if (e.isLineTo()) {
+            subpath.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            subpath.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    endSubpath();
+    if (!piece.isEmpty()) {
+        use(piece);
+    }
+}
+
+}  // namespace
 
 DeviceContext::DeviceContext(QPainter& painter, bool printing)
     : painter_(painter), printing_(printing) {
@@ -179,7 +230,37 @@ QRect DeviceContext::VisibleArea() const {
 void DeviceContext::ClipToPath(const QPainterPath& path) {
     painter_.save();
     ++clipDepth_;
-    painter_.setClipPath(path, Qt::IntersectClip);
+    if (!DrawsPiecewise()) {
+        painter_.setClipPath(path, Qt::IntersectClip);
+        return;
+    }
+    // On a raster device the clip is what filling the path covers, made piece by piece
+    // within the part of the device that can be seen (a clip path is rasterized whole).
+    const QTransform transform = painter_.transform();
+    const QRect box = transform.mapRect(VisibleArea()) &
+                      transform.mapRect(path.controlPointRect()).toAlignedRect();
+    if (box.isEmpty()) {
+        painter_.setClipRect(QRect(), Qt::IntersectClip);
+        return;
+    }
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    if (mask.isNull()) {
+        painter_.setClipPath(path, Qt::IntersectClip);
+        return;
+    }
+    mask.fill(Qt::transparent);
+    {
+        QPainter covered(&mask);
+        covered.setTransform(transform * QTransform::fromTranslate(-box.left(), -box.top()));
+        ForEachPiece(path, true,
+                     [&](const QPainterPath& piece) { covered.fillPath(piece, Qt::black); });
+    }
+    // The region is in device pixels: the painter's transform must not move it again.
+    const QRegion region =
+        QRegion(QBitmap::fromImage(mask.createAlphaMask())).translated(box.topLeft());
+    painter_.resetTransform();
+    painter_.setClipRegion(region, Qt::IntersectClip);
+    painter_.setTransform(transform);
 }
 
 void DeviceContext::ResetClip() {
@@ -255,13 +336,43 @@ QPainterPath DeviceContext::PathFromPoints(std::span<const PathPoint> points, Qt
 }
 
 void DeviceContext::StrokePath(const QPainterPath& path) {
-    painter_.strokePath(path, painter_.pen());
+    if (!DrawsPiecewise()) {
+        painter_.strokePath(path, painter_.pen());
+        return;
+    }
+    const QPen pen = painter_.pen();
+    // Pieces whose stroke cannot reach the device are left out.
+    const double reach = pen.widthF() / 2.0 + 2.0;
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-reach, -reach, reach, reach);
+    ForEachPiece(path, false, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.strokePath(piece, pen);
+        }
+    });
 }
 
 void DeviceContext::FillPath(const QPainterPath& path) {
-    if (brushSolid_) {
-        painter_.fillPath(path, ToQColor(brushColour_));
+    if (!brushSolid_) {
+        return;
     }
+    const QColor colour = ToQColor(brushColour_);
+    if (!DrawsPiecewise()) {
+        painter_.fillPath(path, colour);
+        return;
+    }
+    const QRectF seen = QRectF(VisibleArea()).adjusted(-2, -2, 2, 2);
+    ForEachPiece(path, true, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.fillPath(piece, colour);
+        }
+    });
+}
+
+bool DeviceContext::DrawsPiecewise() const {
+    // Only where pixels are set directly, and not in the not-XOR mode, where a pixel
+    // drawn twice would change back. Printers keep each path whole.
+    return !notXor_ && painter_.paintEngine() &&
+           painter_.paintEngine()->type() == QPaintEngine::Raster;
 }
 
 const QFont* DeviceContext::KeptFont(const LogFont& logFont) const {
@@ -308,8 +419,64 @@ void DeviceContext::StretchImage(const QImage& image, const QRect& dest, const Q
 }
 
 void DeviceContext::StretchDib(const Dib& dib, const QRect& dest) {
+    if (dest.width() > 0 && dest.height() > 0) {
+        StretchDibInto(dib, dest.left(), dest.top(), std::int64_t{dest.left()} + dest.width(),
+                       std::int64_t{dest.top()} + dest.height(), false);
+        return;
+    }
     const QImage image = dib.ToImage();
     StretchImage(image, dest, image.rect());
+}
+
+void DeviceContext::StretchDibInto(const Dib& dib, std::int64_t left, std::int64_t top,
+                                   std::int64_t right, std::int64_t bottom, bool turned) {
+    const std::int64_t boxWidth = right - left, boxHeight = bottom - top;
+    const int w = dib.Width();
+    const int h = dib.Height() < 0 ? -dib.Height() : dib.Height();
+    const QRect visible = VisibleArea();
+    if (boxWidth <= 0 || boxHeight <= 0 || w <= 0 || h <= 0 || visible.isEmpty()) {
+        return;
+    }
+    // The part of the box on the device, and where that part lies in the unturned box.
+    std::int64_t l = std::max<std::int64_t>(left, visible.left());
+    std::int64_t r = std::min<std::int64_t>(right, std::int64_t{visible.right()} + 1);
+    std::int64_t t = std::max<std::int64_t>(top, visible.top());
+    std::int64_t b = std::min<std::int64_t>(bottom, std::int64_t{visible.bottom()} + 1);
+    if (l >= r || t >= b) {
+        return;
+    }
+    if (turned) {
+        std::tie(l, r) = std::pair(left + right - r, left + right - l);
+        std::tie(t, b) = std::pair(top + bottom - b, top + bottom - t);
+    }
+    // The picture's columns and rows under that part (box sides below 2^33, pictures
+    // below 2^16 pixels: the products fit 64 bits).
+    const auto firstUnder = [](std::int64_t from, std::int64_t extent, int pixels) {
+        return int(from * pixels / extent);
+    };
+    const auto endUnder = [](std::int64_t to, std::int64_t extent, int pixels) {
+        return int((to * pixels + extent - 1) / extent);
+    };
+    const int x0 = firstUnder(l - left, boxWidth, w), x1 = endUnder(r - left, boxWidth, w);
+    const int y0 = firstUnder(t - top, boxHeight, h), y1 = endUnder(b - top, boxHeight, h);
+    const QRect region(x0, y0, x1 - x0, y1 - y0);
+    const QSize size(int(std::min<std::int64_t>(region.width(), r - l)),
+                     int(std::min<std::int64_t>(region.height(), b - t)));
+    QImage part = dib.ToImage(region, size);
+    if (part.isNull()) {
+        return;
+    }
+    // Where the region's pixels land: exactly where they do when the whole picture is
+    // stretched over the box.
+    const double scaleX = double(boxWidth) / w, scaleY = double(boxHeight) / h;
+    QRectF target(double(left) + x0 * scaleX, double(top) + y0 * scaleY, region.width() * scaleX,
+                  region.height() * scaleY);
+    if (turned) {
+        part = part.mirrored(true, true);
+        target.moveRight(double(right) - x0 * scaleX);
+        target.moveBottom(double(bottom) - y0 * scaleY);
+    }
+    painter_.drawImage(target, part, QRectF(part.rect()));
 }
 
 void DeviceContext::DrawImage(QPoint at, const QImage& image) {

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <cstdint>
 #include <span>
 #include <utility>
 #include <vector>
@@ -122,12 +123,20 @@ public:
     // origin, covering [x + width, x) then. No smoothing: colour on colour.
     void StretchImage(const QImage& image, const QRect& dest, const QRect& source);
     void StretchDib(const Dib& dib, const QRect& dest);  // the whole bitmap
+    // The whole bitmap stretched over [left, right) × [top, bottom), which may reach
+    // far beyond the device, turned half a turn when `turned`. Only the part the device
+    // can show is converted, at no more pixels than that part has on the device or in
+    // the bitmap, whichever is fewer; nothing for a box without area.
+    void StretchDibInto(const Dib& dib, std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, bool turned);
     // The image at its own size, its top-left pixel at `at`.
     void DrawImage(QPoint at, const QImage& image);
 
 private:
     void ApplyPen();
     void ApplyBrush();
+    // Whether long paths are filled, stroked and clipped piece by piece (raster devices).
+    bool DrawsPiecewise() const;
 
     QPainter& painter_;
     bool printing_;

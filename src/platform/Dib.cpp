@@ -4,6 +4,8 @@
 #include "platform/LittleEndian.h"
 
 #include <QImage>
+#include <QRect>
+#include <QSize>
 
 #include <algorithm>
 #include <bit>
@@ -75,7 +77,7 @@ std::optional<Layout> Describe(std::int32_t width, std::int32_t height, std::uin
         default:
             return std::nullopt;
     }
-    if (l.imageBytes > Dib::kMaxPixelBytes) {
+    if (l.imageBytes > Dib::kMaxPixelBytes || std::uint64_t(width) * rows > Dib::kMaxPixels) {
         return std::nullopt;
     }
     l.width = width;
@@ -103,47 +105,98 @@ bool ReadExactly(ByteSource& source, std::uint8_t* into, std::size_t n) {
     return source.Read(into, n) == n;
 }
 
-// Decodes run-length rows (8 or 4 bits a pixel) into one index byte per pixel,
-// bottom row first. Runs that would leave the picture are cut off.
+// Decodes run-length rows (8 or 4 bits a pixel) into one index byte per pixel, one
+// stored row at a time, bottom row first: `row(y, indices)` is called once for every
+// row y from 0 to height − 1 that `wanted(y)` asks for. Runs that would leave the
+// picture are cut off; pixels the codes skip are 0. Only one row is held at a time.
+template <typename Wanted, typename Row>
 void DecodeRunLength(std::span<const std::uint8_t> in, bool fourBit, int width, int height,
-                     std::vector<std::uint8_t>& indices) {
-    indices.assign(std::size_t(width) * std::size_t(height), 0);
-    int x = 0, y = 0;
-    std::size_t i = 0;
-    auto put = [&](std::uint8_t v) {
-        if (x < width && y < height)
-            indices[std::size_t(y) * width + x] = v;
-        ++x;
+                     Wanted wanted, Row row) {
+    std::vector<std::uint8_t> line(std::size_t(width), 0);
+    bool dirty = false;  // the line holds pixels of a wanted row
+    int y = 0;
+    bool keep = wanted(0);
+    int x = 0;  // never past `width`: a long stream of runs cannot overflow it
+    // Ends row y, going on to row `to`; the rows between hold nothing.
+    auto advanceTo = [&](int to) {
+        to = std::min(to, height);
+        if (y < height && keep) {
+            row(y, line.data());
+        }
+        if (dirty) {
+            std::fill(line.begin(), line.end(), 0);
+            dirty = false;
+        }
+        for (int skipped = y + 1; skipped < to; ++skipped) {
+            if (wanted(skipped)) {
+                row(skipped, line.data());
+            }
+        }
+        y = std::max(to, y + 1);
+        keep = y < height && wanted(y);
     };
+    auto put = [&](std::uint8_t v) {
+        if (x < width) {
+            line[std::size_t(x)] = v;
+            dirty = true;
+            ++x;
+        }
+    };
+    std::size_t i = 0;
     while (i + 1 < in.size() && y < height) {
         const std::uint8_t count = in[i], value = in[i + 1];
         i += 2;
         if (count > 0) {
+            if (!keep) {
+                x = std::min(width, x + count);
+                continue;
+            }
             for (int k = 0; k < count; ++k) {
                 put(fourBit ? ((k & 1) ? (value & 0x0F) : (value >> 4)) : value);
             }
         } else if (value == 0) {  // end of line
             x = 0;
-            ++y;
+            advanceTo(y + 1);
         } else if (value == 1) {  // end of bitmap
             break;
         } else if (value == 2) {  // delta
             if (i + 1 >= in.size())
                 break;
-            x += in[i];
-            y += in[i + 1];
+            const int dx = in[i], dy = in[i + 1];
             i += 2;
+            if (dy > 0) {
+                advanceTo(y + dy);
+            }
+            x = std::min(width, x + dx);
         } else {  // absolute run of `value` pixels, padded to a 16-bit boundary
             const std::size_t bytes = fourBit ? (value + 1u) / 2u : value;
             if (i + bytes > in.size())
                 break;
-            for (int k = 0; k < value; ++k) {
-                const std::uint8_t b = in[i + (fourBit ? k / 2 : k)];
-                put(fourBit ? ((k & 1) ? (b & 0x0F) : (b >> 4)) : b);
+            if (!keep) {
+                x = std::min(width, x + value);
+            } else {
+                for (int k = 0; k < value; ++k) {
+                    const std::uint8_t b = in[i + (fourBit ? k / 2 : k)];
+                    put(fourBit ? ((k & 1) ? (b & 0x0F) : (b >> 4)) : b);
+                }
             }
             i += (bytes + 1) & ~std::size_t(1);
         }
     }
+    while (y < height) {
+        advanceTo(height);
+    }
+}
+
+// For each of `count` output pixels, the nearest of the `extent` pixels from `first`
+// that it stands for.
+std::vector<int> Samples(int first, int extent, int count) {
+    std::vector<int> at(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        at[std::size_t(i)] =
+            first + int((2 * std::int64_t(i) + 1) * extent / (2 * std::int64_t(count)));
+    }
+    return at;
 }
 
 }  // namespace
@@ -343,15 +396,30 @@ void Dib::SetColour(int i, std::uint32_t rgb) {
 }
 
 QImage Dib::ToImage() const {
+    const int h = height_ < 0 ? -height_ : height_;
+    return ToImage(QRect(0, 0, width_, h), QSize(width_, h));
+}
+
+QImage Dib::ToImage(const QRect& wantedRegion, const QSize& size) const {
     const int w = width_;
     const int h = height_ < 0 ? -height_ : height_;
+    const QRect region = wantedRegion & QRect(0, 0, w, h);
+    if (region.isEmpty() || size.isEmpty()) {
+        return QImage();
+    }
     const bool bottomUp = height_ > 0;
     const std::span<const std::uint8_t> bits = Bits();
     const std::size_t stride = Stride();
-    auto rowOf = [&](int y) { return bottomUp ? h - 1 - y : y; };
+    // Stored row (in memory order) of image row y, and the image row of output row j.
+    auto storedRowOf = [&](int y) { return bottomUp ? h - 1 - y : y; };
+    const std::vector<int> columns = Samples(region.x(), region.width(), size.width());
+    const std::vector<int> rows = Samples(region.y(), region.height(), size.height());
 
     if (bitCount_ <= 8) {
-        QImage image(w, h, QImage::Format_Indexed8);
+        QImage image(size, QImage::Format_Indexed8);
+        if (image.isNull()) {
+            return image;
+        }
         QList<QRgb> table;
         for (int i = 0; i < colourCount_; ++i) {
             table.append(0xFF000000u | Colour(i));
@@ -360,28 +428,47 @@ QImage Dib::ToImage() const {
         while (table.size() < (1 << bitCount_))
             table.append(0xFF000000u);
         image.setColorTable(table);
-        if (compression_ == Rle8 || compression_ == Rle4) {
-            std::vector<std::uint8_t> indices;
-            DecodeRunLength(bits, compression_ == Rle4, w, h, indices);
-            for (int y = 0; y < h; ++y) {
-                std::memcpy(image.scanLine(y), &indices[std::size_t(rowOf(y)) * w], w);
+        auto fill = [&](int j, auto indexAt) {
+            std::uint8_t* dst = image.scanLine(j);
+            for (int i = 0; i < size.width(); ++i) {
+                dst[i] = indexAt(columns[std::size_t(i)]);
             }
+        };
+        if (compression_ == Rle8 || compression_ == Rle4) {
+            // Output rows by image row: rows[] does not decrease, so each image row's
+            // output rows follow one another.
+            std::vector<int> firstOutput(std::size_t(h) + 1, -1);
+            for (int j = size.height() - 1; j >= 0; --j) {
+                firstOutput[std::size_t(rows[std::size_t(j)])] = j;
+            }
+            auto wanted = [&](int storedY) { return firstOutput[std::size_t(h - 1 - storedY)] >= 0; };
+            DecodeRunLength(bits, compression_ == Rle4, w, h, wanted,
+                            [&](int storedY, const std::uint8_t* indices) {
+                                const int y = h - 1 - storedY;
+                                for (int j = firstOutput[std::size_t(y)];
+                                     j < size.height() && rows[std::size_t(j)] == y; ++j) {
+                                    fill(j, [&](int x) { return indices[x]; });
+                                }
+                            });
             return image;
         }
         const int perByte = 8 / bitCount_;
         const int mask = (1 << bitCount_) - 1;
-        for (int y = 0; y < h; ++y) {
-            const std::uint8_t* src = bits.data() + std::size_t(rowOf(y)) * stride;
-            std::uint8_t* dst = image.scanLine(y);
-            for (int x = 0; x < w; ++x) {
+        for (int j = 0; j < size.height(); ++j) {
+            const std::uint8_t* src =
+                bits.data() + std::size_t(storedRowOf(rows[std::size_t(j)])) * stride;
+            fill(j, [&](int x) {
                 const int shift = (perByte - 1 - x % perByte) * bitCount_;
-                dst[x] = std::uint8_t((src[x / perByte] >> shift) & mask);
-            }
+                return std::uint8_t((src[x / perByte] >> shift) & mask);
+            });
         }
         return image;
     }
 
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
     if (bitCount_ == 32) {
         masks[0] = 0xFF0000;
@@ -401,24 +488,26 @@ QImage Dib::ToImage() const {
         const std::uint32_t max = m >> shift;
         return ((v & m) >> shift) * 255u / max;
     };
-    for (int y = 0; y < h; ++y) {
-        const std::uint8_t* src = bits.data() + std::size_t(rowOf(y)) * stride;
-        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+    for (int j = 0; j < size.height(); ++j) {
+        const std::uint8_t* src =
+            bits.data() + std::size_t(storedRowOf(rows[std::size_t(j)])) * stride;
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(j));
+        for (int i = 0; i < size.width(); ++i) {
+            const std::size_t x = std::size_t(columns[std::size_t(i)]);
             if (bitCount_ == 24) {
-                const std::uint8_t* p = src + std::size_t(x) * 3;
-                dst[x] = qRgb(p[2], p[1], p[0]);
+                const std::uint8_t* p = src + x * 3;
+                dst[i] = qRgb(p[2], p[1], p[0]);
                 continue;
             }
             std::uint32_t v = 0;
             if (bitCount_ == 16) {
                 v = std::uint32_t(src[x * 2]) | (std::uint32_t(src[x * 2 + 1]) << 8);
             } else {
-                const std::uint8_t* p = src + std::size_t(x) * 4;
+                const std::uint8_t* p = src + x * 4;
                 v = std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
                     (std::uint32_t(p[3]) << 24);
             }
-            dst[x] = qRgb(int(channel(v, masks[0])), int(channel(v, masks[1])),
+            dst[i] = qRgb(int(channel(v, masks[0])), int(channel(v, masks[1])),
                           int(channel(v, masks[2])));
         }
     }

@@ -7,6 +7,8 @@
 #include <vector>
 
 class QImage;
+class QRect;
+class QSize;
 
 namespace quenby {
 
@@ -25,6 +27,9 @@ public:
     // header must not make the reader reserve gigabytes.
     static constexpr int kMaxDimension = 32768;
     static constexpr std::size_t kMaxPixelBytes = std::size_t(256) << 20;
+    // The same limit on the pixels themselves: a run-length picture stores far fewer
+    // bytes than it holds pixels.
+    static constexpr std::uint64_t kMaxPixels = std::uint64_t(256) << 20;
 
     enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
@@ -64,6 +69,11 @@ public:
     // The picture as a Qt image (32-bit for the screen); a null image if it cannot be
     // decoded.
     QImage ToImage() const;
+    // The part `region` of the picture (image coordinates, top row first) at `size`
+    // pixels, each the region's pixel nearest to its centre; at the region's own size,
+    // a plain copy of that part. Only the rows and columns wanted are decoded, so a
+    // small view of a huge picture costs no more memory than the view.
+    QImage ToImage(const QRect& region, const QSize& size) const;
 
 private:
     Dib() = default;

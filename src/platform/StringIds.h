@@ -3,6 +3,7 @@
 // Numbers of the resource strings that code refers to by name.
 namespace quenby::str {
 
+inline constexpr int kAutomatic = 1400;            // "Automático"; 1401 "Más colores..."
 inline constexpr int kNoText = 7209;               // "" (the progress window's first line)
 inline constexpr int kProductName = 7999;          // "Wexmoor Arts Craftbox"
 inline constexpr int kDocumentFilter = 8000;       // file-dialog filter for documents
@@ -20,6 +21,10 @@ inline constexpr int kErrorCaption = 8046;         // "Error"
 inline constexpr int kInvalidFile = 8047;          // "Fichero no válido"
 inline constexpr int kOpenDocumentCaption = 8048;  // "Abrir documento"
 inline constexpr int kNotAGraphicFile = 8051;      // "No es un fichero de gráficos ... válido"
+inline constexpr int kOutlineStyleCaption = 8080;  // "Estilo de contorno"
+inline constexpr int kFillStyleCaption = 8081;     // "Estilo de llenado"
+inline constexpr int kFontSampleText = 8085;       // "Wexmoor Arts"
+inline constexpr int kNormalStyle = 8086;          // "Normal"; +1 "Negritas", +2 "Cursiva"
 inline constexpr int kFirstCategory = 8101;        // "Criaturas mágicas" ... 8107
 inline constexpr int kLoading = 8111;              // "Cargando"
 inline constexpr int kOf = 8112;                   // "de"

@@ -36,6 +36,15 @@ QString FromWindows1252(const char* bytes, std::size_t size) {
     return text;
 }
 
+bool HasWindows1252Byte(QChar qc) {
+    const char16_t c = qc.unicode();
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return true;
+    }
+    return c > 0xFF &&
+           std::find(kHighControls.begin(), kHighControls.end(), c) != kHighControls.end();
+}
+
 QByteArray ToWindows1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());

@@ -13,6 +13,10 @@ namespace quenby {
 // Converts up to `size` bytes, stopping early at a NUL byte.
 QString FromWindows1252(const char* bytes, std::size_t size);
 
+// Whether Windows-1252 has a byte for the character (the five unassigned bytes and
+// the C1 controls that stand for them do not count).
+bool HasWindows1252Byte(QChar c);
+
 // Characters that Windows-1252 cannot hold become '?'.
 QByteArray ToWindows1252(const QString& text);
 

@@ -4,16 +4,13 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PrinterSettings.h"
 #include "print/PaperLayout.h"
+#include "print/PdfFileOutput.h"
 #include "print/PrintFailure.h"
 #include "print/SheetLayout.h"
 #include "print/StudioPrintout.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QTemporaryFile>
 
 namespace quenby {
 
@@ -22,30 +19,30 @@ namespace {
 // The PDF-file printer as the print dialog's "Fichero PDF" writes: the document's
 // paper and orientation, no unprintable edge, `printerDpi` dots per inch. A PDF
 // writer of Qt Gui does it, so that batch printing needs no widgets.
-bool PrintSheets(const Document& doc, const QString& path, int printerDpi,
-                 double screenPixelsPerMm, MessageBoxes& messages) {
+PrintFailure PrintSheets(const Document& doc, const QString& path, int printerDpi,
+                         double screenPixelsPerMm, const QString& title) {
     PrinterSettings settings;
     ApplyDocumentLayout(settings.deviceMode, doc);
     const int dpi = printerDpi > 0 ? printerDpi : 300;
 
-    const QString title = NextJobTitle();
-    QPdfWriter writer(path);
-    writer.setTitle(title);
-    writer.setResolution(dpi);
-    writer.setPageLayout(settings.deviceMode.PageLayout());
-    const PrinterCaps caps = PrinterCaps::Of(writer.pageLayout(), writer.resolution());
-
+    // The sheets go to a file beside the target, which replaces it only when every byte
+    // of it reached the disk, so a failed print never leaves half a file.
+    PdfFileOutput output(path, settings.deviceMode.PageLayout(), dpi, title);
+    if (!output.Open()) {
+        return output.OpenFailure();
+    }
+    QPagedPaintDevice& sheets = output.Device();
+    const PrinterCaps caps = PrinterCaps::Of(sheets.pageLayout(), dpi);
     QPainter painter;
-    if (!painter.begin(&writer)) {
-        messages.Show(PrintFailureText(title, PrintFailure::General), PrintFailureCaption());
-        return false;
+    if (!painter.begin(&sheets)) {
+        return PrintFailure::General;
     }
     bool firstPage = true;
     auto printSide = [&](bool secondSide) {
         StudioPrintout printout(title, doc, screenPixelsPerMm, secondSide);
         printout.GetDialogInfo(settings);
         for (int page = 1; page <= settings.maxPage; ++page) {
-            if (!firstPage && !writer.newPage()) {
+            if (!firstPage && !sheets.newPage()) {
                 return false;
             }
             firstPage = false;
@@ -61,36 +58,21 @@ bool PrintSheets(const Document& doc, const QString& path, int printerDpi,
     }
     ok = painter.end() && ok;
     if (!ok) {
-        messages.Show(PrintFailureText(title, PrintFailure::General), PrintFailureCaption());
-        return false;
+        return PrintFailure::General;
     }
-    return true;
+    return output.Commit();
 }
 
 }  // namespace
 
 bool PrintDocumentToPdf(const Document& doc, const QString& path, int printerDpi,
                         double screenPixelsPerMm, MessageBoxes& messages) {
-    // The sheets go to a file beside the target, which replaces it only when
-    // complete, so a failed print never leaves half a file.
-    const QFileInfo target(path);
-    QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".quenby-XXXXXX.pdf")));
-    if (!partial.open()) {
-        messages.Show(PrintFailureText(NextJobTitle(), PrintFailure::General),
-                      PrintFailureCaption());
+    const QString title = NextJobTitle();
+    const PrintFailure failure = PrintSheets(doc, path, printerDpi, screenPixelsPerMm, title);
+    if (failure != PrintFailure::None) {
+        messages.Show(PrintFailureText(title, failure), PrintFailureCaption());
         return false;
     }
-    partial.close();
-    if (!PrintSheets(doc, partial.fileName(), printerDpi, screenPixelsPerMm, messages)) {
-        return false;
-    }
-    QFile::remove(target.absoluteFilePath());
-    if (!QFile::rename(partial.fileName(), target.absoluteFilePath())) {
-        messages.Show(PrintFailureText(QStringLiteral("Wexmoor Arts"), PrintFailure::General),
-                      PrintFailureCaption());
-        return false;
-    }
-    partial.setAutoRemove(false);
     return true;
 }
 

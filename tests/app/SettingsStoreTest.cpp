@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace quenby {
 namespace {
 
@@ -166,6 +168,23 @@ TEST_F(SettingsStoreTest, RecentFilesDropMissingFilesAndUnusedValues) {
     EXPECT_FALSE(store.HasValue(key, QStringLiteral("File3")));
     EXPECT_FALSE(store.HasValue(key, QStringLiteral("File4")));
     EXPECT_FALSE(store.HasValue(key, QStringLiteral("File9")));
+}
+
+TEST_F(SettingsStoreTest, RecentFilesAreLookedAtWithoutOpeningThem) {
+    // A FIFO opened for reading waits for a writer: the start would never come.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.wxd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString a = MakeDocument(QStringLiteral("a.wxd"));
+    WriteFile(UserFile(), QStringLiteral("[Recent%20File%20List]\nFile1=%1\nFile2=%2\n"
+                                         "File3=/dev/zero\nFile4=%3\n")
+                              .arg(fifo, a, dir.path())
+                              .toUtf8());
+    // The installation's file too is looked at before it is read.
+    QDir().mkpath(ProgramFolder());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(InstallationFile()).constData(), 0600), 0);
+    SettingsStore store(UserFile(), InstallationFile());
+    EXPECT_EQ(store.recentFiles().entries(), QStringList{a});
+    EXPECT_EQ(store.ReadNumber(store.Root(), QStringLiteral("Language"), 7), 7);
 }
 
 }  // namespace

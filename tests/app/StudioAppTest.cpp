@@ -10,12 +10,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace quenby {
 namespace {
@@ -49,6 +53,20 @@ TEST_F(StudioAppTest, StartScreenGreysTheEditingCommandsAndTheComboBoxes) {
     EXPECT_EQ(frame.paperList()->currentText(), QStringLiteral("A4"));
     EXPECT_EQ(frame.downList()->itemText(1), QStringLiteral("2 Páginas abajo "));
     EXPECT_EQ(frame.acrossList()->itemText(0), QStringLiteral("1 Página al lado"));
+}
+
+TEST_F(StudioAppTest, AFifoAmongTheRecentFilesDoesNotStopTheStartScreen) {
+    const QString fifo = dir.filePath(QStringLiteral("fifo.wxd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir().mkpath(QFileInfo(Paths().userSettingsFile).absolutePath());
+    QFile settings(Paths().userSettingsFile);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(QStringLiteral("[Recent%20File%20List]\nFile1=%1\n").arg(fifo).toUtf8());
+    settings.close();
+    auto app = StartApp();
+    EXPECT_TRUE(app->startScreenUp());
+    ASSERT_NE(app->startScreen(), nullptr);
+    EXPECT_TRUE(app->startScreen()->isVisible());
 }
 
 TEST_F(StudioAppTest, PageSetChoiceClosesTheStartScreenAndEnablesTheLists) {

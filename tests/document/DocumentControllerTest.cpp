@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace quenby {
 namespace {
 
@@ -80,6 +82,44 @@ TEST_F(DocumentControllerTest, LoadFailuresSayWhyAndLeaveThePathAlone) {
     EXPECT_EQ(messages.shown[1].text, QStringLiteral("Fichero no válido"));
     EXPECT_EQ(messages.shown[1].caption, QStringLiteral("Abrir documento"));
     EXPECT_EQ(doc->documentPath, QStringLiteral("/before.wxd"));
+}
+
+TEST_F(DocumentControllerTest, OnlyPlainFilesAreOpenedAndTheMarkIsReadFirst) {
+    // A FIFO would wait for a writer and a device never ends: both are refused before
+    // they are opened.
+    const QString fifo = Path("fifo.wxd");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(files.LoadDocument(fifo, true));
+    EXPECT_FALSE(files.LoadDocument(QStringLiteral("/dev/zero"), true));
+    EXPECT_FALSE(files.LoadDocument(dir.path(), true));
+    ASSERT_EQ(messages.shown.size(), 3u);
+    for (const auto& shown : messages.shown) {
+        EXPECT_EQ(shown.text, QStringLiteral("No se puede abrir el fichero "));
+    }
+
+    // Sixteen gigabytes that are not a document: refused on their first four bytes (a
+    // sparse file, so it costs no disk).
+    QFile huge(Path("grande.wxd"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(16) << 30));
+    huge.close();
+    EXPECT_FALSE(files.LoadDocument(huge.fileName(), true));
+    EXPECT_EQ(messages.shown.back().text, QStringLiteral("Fichero no válido"));
+
+    // The same length behind a document's header is read as far as its elements go.
+    test::ByteBuilder b;
+    test::HeaderFields h;
+    h.isCard = kCard;
+    test::AppendHeader(b, h);
+    test::AppendRecord(b, {});
+    ASSERT_TRUE(huge.open(QIODevice::ReadWrite));
+    ASSERT_EQ(huge.write(test::ToQByteArray(b.bytes)), qint64(b.size()));
+    huge.close();
+    EXPECT_TRUE(files.LoadDocument(huge.fileName(), true));
+    EXPECT_EQ(doc->isCard, kCard);
+    EXPECT_EQ(doc->elements.Count(), ElementList::kCapacity);  // then blank records to the end
+    EXPECT_EQ(doc->elements.At(0)->kind, ElementKind::Box);
+    EXPECT_EQ(messages.shown.size(), 4u);
 }
 
 TEST_F(DocumentControllerTest, ADamagedFileIsShownButNotTakenAsTheDocumentsPath) {

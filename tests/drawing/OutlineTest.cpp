@@ -126,5 +126,53 @@ TEST(DeviceContext, PathPointsRebuildTheSamePath) {
     EXPECT_EQ(DeviceContext::PathFromPoints(cut).elementCount(), 2);
 }
 
+// A long line of letters, turned a little: many pieces, curves, holes and touching
+// letters.
+QPainterPath LongTextPath() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(30);
+    QPainterPath letters;
+    letters.addText(0, 30, font, QStringLiteral("Feliz cumpleaños @%&8oB fifl ").repeated(4));
+    QTransform t;
+    t.translate(6.3, 8.7);
+    t.rotate(4);
+    t.scale(580.0 / letters.boundingRect().width(), 1.6);
+    return t.map(letters);
+}
+
+TEST(DeviceContext, PiecewiseFillStrokeAndClipGiveTheWholePathsPixels) {
+    const QPainterPath path = LongTextPath();
+    const QImage whole = test::Render(600, 120, [&](DeviceContext& dc) {
+        dc.Painter().fillPath(path, Qt::red);
+        QPen pen(Qt::blue, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        dc.Painter().strokePath(path, pen);
+    });
+    const QImage pieces = test::Render(600, 120, [&](DeviceContext& dc) {
+        dc.SetSolidBrush(MakeColourRef(255, 0, 0));
+        dc.FillPath(path);
+        dc.SetPen(DeviceContext::PenStyle::Solid, MakeColourRef(0, 0, 255), 9);
+        dc.StrokePath(path);
+    });
+    EXPECT_EQ(pieces, whole);
+
+    // The clip covers exactly what filling the path covers, seen through a moved and
+    // scaled painter too.
+    for (const QTransform& t : {QTransform(), QTransform::fromTranslate(-40, 12).scale(1.5, 1.5)}) {
+        const QImage filled = test::Render(600, 120, [&](DeviceContext& dc) {
+            dc.Painter().setTransform(t);
+            dc.SetSolidBrush(kBlack);
+            dc.FillPath(path);
+        });
+        const QImage clipped = test::Render(600, 120, [&](DeviceContext& dc) {
+            dc.Painter().setTransform(t);
+            dc.ClipToPath(path);
+            dc.Painter().fillRect(QRect(-100, -100, 900, 400), Qt::black);
+            dc.ResetClip();
+        });
+        EXPECT_EQ(clipped, filled);
+        EXPECT_GT(test::CountPixels(filled, qRgb(0, 0, 0)), 2000);
+    }
+}
+
 }  // namespace
 }  // namespace quenby

@@ -3,6 +3,7 @@
 #include "support/ByteBuilder.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,88 @@ TEST(Dib, RunLengthAndTrueColourPicturesDecode) {
     auto red = Read(rgb.bytes);
     ASSERT_TRUE(red);
     EXPECT_EQ(red->ToImage().pixel(0, 0), qRgb(255, 0, 0));
+}
+
+
+// Run-length codes with deltas, runs past the row's end and a stream that stops early:
+// a part of the picture decodes to exactly that part of the whole.
+std::unique_ptr<Dib> RunLengthWithDeltas() {
+    // Stored rows, bottom first: row 0 three 9s; a delta to x 2 of row 2, whose run of
+    // 250 4s is cut at the row's end; row 3 the absolute pixels 1 2 3; a delta to x 1
+    // of row 6, two 6s, and the stream ends without its end mark.
+    const std::vector<std::uint8_t> data = {3, 9, 0, 0, 0, 2, 2, 1, 250, 4, 0, 0, 0, 3,
+                                            1, 2, 3, 0, 0, 0, 0, 2, 1, 2, 2, 6};
+    test::ByteBuilder rle;
+    rle.text("BM").u32(0).u32(0).u32(14 + 40 + 1024);
+    rle.u32(40).i32(8).i32(7).u16(1).u16(8).u32(1).u32(std::uint32_t(data.size()));
+    rle.i32(0).i32(0).u32(0).u32(0).zeros(1024).append(data);
+    return Read(rle.bytes);
+}
+
+TEST(Dib, PartsAndSamplesMatchTheWholePicture) {
+    auto rle = RunLengthWithDeltas();
+    auto grey = Read(test::Bitmap8(13, 9));
+    test::ByteBuilder rgb;  // 3 × 2, 24-bit: pixel (x, y) has red 10 x and green 10 y
+    rgb.text("BM").u32(0).u32(0).u32(54);
+    rgb.u32(40).i32(3).i32(-2).u16(1).u16(24).u32(0).u32(24).i32(0).i32(0).u32(0).u32(0);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            rgb.u8(0).u8(std::uint8_t(10 * y)).u8(std::uint8_t(10 * x));
+        }
+        rgb.zeros(3);
+    }
+    auto colour = Read(rgb.bytes);
+    ASSERT_TRUE(rle && grey && colour);
+    for (const Dib* dib : {rle.get(), grey.get(), colour.get()}) {
+        const QImage whole = dib->ToImage();
+        const QRect part(1, 1, whole.width() - 2, whole.height() - 1);
+        EXPECT_EQ(dib->ToImage(part, part.size()).convertToFormat(QImage::Format_RGB32),
+                  whole.copy(part).convertToFormat(QImage::Format_RGB32));
+        // Half the size: each pixel is the one nearest its centre, every second one.
+        const QSize half(part.width() / 2, part.height() / 2);
+        const QImage sampled =
+            dib->ToImage(part, half).convertToFormat(QImage::Format_RGB32);
+        const QImage reference = whole.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < half.height(); ++y) {
+            for (int x = 0; x < half.width(); ++x) {
+                const int sx = part.x() + (2 * x + 1) * part.width() / (2 * half.width());
+                const int sy = part.y() + (2 * y + 1) * part.height() / (2 * half.height());
+                EXPECT_EQ(sampled.pixel(x, y), reference.pixel(sx, sy));
+            }
+        }
+    }
+    // Rows above the stream's end and pixels the deltas skipped are index 0.
+    const QImage image = rle->ToImage();
+    EXPECT_EQ(image.pixelIndex(2, 6), 9);
+    EXPECT_EQ(image.pixelIndex(3, 6), 0);
+    EXPECT_EQ(image.pixelIndex(0, 5), 0);
+    EXPECT_EQ(image.pixelIndex(1, 4), 0);
+    EXPECT_EQ(image.pixelIndex(7, 4), 4);
+    EXPECT_EQ(image.pixelIndex(2, 3), 3);
+    EXPECT_EQ(image.pixelIndex(0, 2), 0);
+    EXPECT_EQ(image.pixelIndex(0, 0), 0);
+    EXPECT_EQ(image.pixelIndex(2, 0), 6);
+    // Outside the picture there is nothing to show.
+    EXPECT_TRUE(grey->ToImage(QRect(20, 0, 4, 4), QSize(4, 4)).isNull());
+}
+
+TEST(Dib, PixelsBeyondTheLimitAreRefusedWhateverTheStoredSize) {
+    // 32768 × 32768 run-length pixels in a handful of code bytes.
+    test::ByteBuilder rle;
+    const std::vector<std::uint8_t> data = {255, 7, 0, 1};
+    rle.text("BM").u32(0).u32(0).u32(14 + 40 + 1024);
+    rle.u32(40).i32(32768).i32(32768).u16(1).u16(8).u32(1).u32(4).i32(0).i32(0).u32(0).u32(0);
+    rle.zeros(1024).append(data);
+    EXPECT_FALSE(Read(rle.bytes));
+    // A quarter of that is within the limit.
+    std::copy_n(std::vector<std::uint8_t>{0, 0x40, 0, 0}.begin(), 4, rle.bytes.begin() + 18);
+    std::copy_n(std::vector<std::uint8_t>{0, 0x40, 0, 0}.begin(), 4, rle.bytes.begin() + 22);
+    auto quarter = Read(rle.bytes);
+    ASSERT_TRUE(quarter);
+    EXPECT_EQ(quarter->Width(), 16384);
+    const QImage corner = quarter->ToImage(QRect(0, 16380, 4, 4), QSize(4, 4));
+    EXPECT_EQ(corner.pixelIndex(0, 3), 7);
+    EXPECT_EQ(corner.pixelIndex(0, 2), 0);
 }
 
 }  // namespace

@@ -16,6 +16,16 @@ TEST(Windows1252, ConvertsBothWaysIncludingTheHighControlRange) {
     EXPECT_EQ(FromWindows1252("ab\0cd", 5), QStringLiteral("ab"));
 }
 
+TEST(Windows1252, TellsWhichCharactersHaveAByte) {
+    for (QChar c : QStringLiteral("aZ09 ~¡¿ÁÉÍÓÚÑÜáñü€“”…œŸ\t")) {
+        EXPECT_TRUE(HasWindows1252Byte(c)) << int(c.unicode());
+    }
+    // Polish ł, an emoji's halves, Chinese, the unassigned bytes' stand-ins.
+    for (char16_t c : {u'\u0142', u'\xD83D', u'\xDE00', u'\u4E2D', u'\x81', u'\x9D', u'\u2028'}) {
+        EXPECT_FALSE(HasWindows1252Byte(QChar(c))) << int(c);
+    }
+}
+
 TEST(LogFont, PacksSixtyBytesAndCutsAFaceWithoutItsEnd) {
     LogFont f;
     f.height = -136;

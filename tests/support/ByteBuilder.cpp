@@ -25,9 +25,9 @@ void AppendTextBlock(ByteBuilder& b, const TextFields& t) {
     b.u16(t.alignment);
     b.i32(t.height).i32(0).i32(0).i32(0).i32(t.weight).zeros(8).fixed(t.face, 32);
     b.fixed(t.chars, 500);
-    b.u32(0).u32(0).u32(0).u16(0).u16(0);      // colours, fill style, angle
-    b.u8(0).u8(1).u8(1).u8(0).u8(t.shadowOn);  // outline, width, fill, turned, shadow
-    b.i32(t.shadowDx).i32(t.shadowDy).u32(t.shadowColour).i32(50).i32(50);
+    b.u32(t.fillColour).u32(t.fillColour2).u32(0).u16(t.fillStyle).u16(0);  // angle 0
+    b.u8(t.outlineOn).u8(t.outlineWidth).u8(1).u8(0).u8(t.shadowOn);  // fill on, not turned
+    b.i32(t.shadowDx).i32(t.shadowDy).u32(t.shadowColour).i32(t.centreX).i32(t.centreY);
     b.fill(50, t.reservedFill);
 }
 

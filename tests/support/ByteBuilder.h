@@ -92,9 +92,13 @@ struct TextFields {
     std::int32_t height = 136, weight = 400;
     std::string face = "RavelockWizard";
     std::string chars = "Hola";
+    std::uint32_t fillColour = 0, fillColour2 = 0;
+    std::uint16_t fillStyle = 0;
+    std::uint8_t outlineOn = 0, outlineWidth = 1;
     std::uint8_t shadowOn = 0;
     std::int32_t shadowDx = 5, shadowDy = 5;
     std::uint32_t shadowColour = 0x808080;
+    std::int32_t centreX = 50, centreY = 50;
     std::uint8_t reservedFill = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "graphics/ProductFonts.h"
 #include "platform/ArtworkLocations.h"
+#include "platform/ProcessSignals.h"
 
 #include <QGuiApplication>
 
@@ -41,6 +42,9 @@ int Fail(const QString& message) {
 }  // namespace quenby::tool
 
 int main(int argc, char** argv) {
+    // Past a file-size limit (ulimit -f) a write fails and the command says so, instead
+    // of the process ending on a signal without a word.
+    quenby::IgnoreFileSizeLimitSignal();
     // The same engine as the program, without a screen: fonts and drawing work
     // on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -2,10 +2,12 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/widgets/PrinterObject.h"
+#include "print/PdfFileOutput.h"
 #include "print/StudioPrintout.h"
 #include "print/dialogs/PrintProgressDialog.h"
 
 #include <QApplication>
+#include <QPagedPaintDevice>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -79,9 +81,23 @@ PrintFailure RunPrintout(PrinterObject& printer, StudioPrintout& printout, Print
         QCoreApplication::processEvents();
     }
 
+    // The PDF-file printer's file is written beside the chosen one and replaces it only
+    // when complete; a print queue gets the printer device itself.
+    std::unique_ptr<PdfFileOutput> pdf;
+    if (device->outputFormat() == QPrinter::PdfFormat) {
+        pdf = std::make_unique<PdfFileOutput>(device->outputFileName(), device->pageLayout(),
+                                              device->resolution(), device->docName());
+        if (!pdf->Open()) {
+            progress.reset();
+            return Report(pdf->OpenFailure(), printout.Title(), messages);
+        }
+    }
+    QPagedPaintDevice& sheets = pdf ? pdf->Device() : static_cast<QPagedPaintDevice&>(*device);
     QPainter painter;
-    if (!painter.begin(device.get())) {
-        return Report(StartFailure(*device), printout.Title(), messages);
+    if (!painter.begin(&sheets)) {
+        progress.reset();
+        return Report(pdf ? PrintFailure::General : StartFailure(*device), printout.Title(),
+                      messages);
     }
     bool firstPage = true;
     PrintFailure failure = PrintFailure::None;
@@ -89,7 +105,7 @@ PrintFailure RunPrintout(PrinterObject& printer, StudioPrintout& printout, Print
         if (!printout.HasPage(settings, page)) {
             continue;
         }
-        if (!firstPage && !device->newPage()) {
+        if (!firstPage && !sheets.newPage()) {
             failure = PrintFailure::General;
             break;
         }
@@ -105,16 +121,21 @@ PrintFailure RunPrintout(PrinterObject& printer, StudioPrintout& printout, Print
             }
         }
     }
-    if (failure == PrintFailure::Cancelled) {
+    if (failure == PrintFailure::Cancelled && !pdf) {
         device->abort();
     }
-    painter.end();
-    if (failure == PrintFailure::None) {
+    const bool ended = painter.end();
+    if (failure == PrintFailure::None && !pdf) {
         if (device->printerState() == QPrinter::Error) {
             failure = PrintFailure::General;
         } else if (device->printerState() == QPrinter::Aborted) {
             failure = PrintFailure::SpoolerAborted;
         }
+    }
+    if (failure == PrintFailure::None && pdf) {
+        // A cancelled or failed job leaves the chosen file as it was (the output's
+        // destructor removes what was written).
+        failure = ended ? pdf->Commit() : PrintFailure::General;
     }
     progress.reset();
     if (failure != PrintFailure::None) {
