@@ -1,8 +1,7 @@
 // Starts the real program under a virtual X server and drives it with real input
-// events (xdotool): the start screen, the card-type dialog, the save question, a
-// template edited and saved, a box drawn, moved and stretched, and a text typed, its
-// font changed and a box filled with a gradient through the context menu and the colour
-// picker.
+// events (xdotool): the start screen, the card-type dialog, the save question, the
+// template browser, a box drawn, moved and stretched, and a text typed, its font changed
+// and a box filled with a gradient through the context menu and the colour picker.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>

@@ -268,6 +268,27 @@ TEST_F(PlacementToolTest, TheRightButtonSelectsTheElementAloneAndRunsTheCommandC
     EXPECT_EQ(context.menus.size(), 3u);
 }
 
+TEST_F(PlacementToolTest, APropertyItemRunsWhateverItsRowDoesOnTheElementClicked) {
+    AddBox(400, 400, 400, 400, true);
+    Element& text = AddBox(1200, 400, 400, 400, false, ElementKind::Text);
+    // The property rows come from the dialogs' own folder; this one stands in for them.
+    std::vector<ElementKind> filled;
+    session.commands().Add({cmd::kTextColour, [this, &filled] {
+                                filled.push_back(session.SelectedKind());
+                                EXPECT_EQ(session.SelectedCount(), 1);
+                            }});
+    context.menuChoice = cmd::kTextColour;
+    mouse.RightPress(At(1300, 500));
+    EXPECT_EQ(filled, (std::vector<ElementKind>{ElementKind::Text}));
+    EXPECT_EQ(Selected(), (std::vector<const Element*>{&text}));
+
+    // A row with nothing to do yet neither fails nor changes the document.
+    session.commands().Add({cmd::kFill, {}});
+    context.menuChoice = cmd::kFill;
+    mouse.RightPress(At(500, 500));
+    EXPECT_EQ(doc().elements.Count(), 2);
+}
+
 TEST_F(PlacementToolTest, SepararTurnsAGroupIntoPlainElements) {
     Element& leader = AddBox(400, 400, 400, 400);
     leader.groupId = 7;
