@@ -296,7 +296,7 @@ rc=$?
 [ "$rc" -eq 0 ] || fail "the drawn card did not close cleanly ($rc)"
 echo "ok: mouse: draw, move, stretch, undo"
 
-# 7. A text typed with the text tool, its font changed through its context menu, and a
+# 8. A text typed with the text tool, its font changed through its context menu, and a
 #    box drawn and filled with a linear gradient whose second colour comes from the
 #    colour picker: the saved card holds all three.
 rm -rf "$XDG_CONFIG_HOME"
