@@ -216,7 +216,8 @@ TEST_F(PlacementToolTest, TheContextMenuHasTheItemsOfTheElementsKind) {
     ElementPtr e = CreateBlankElement();
     e->kind = ElementKind::Picture;
     // A picture offers to leave out its background, or to show it again; no separator.
-    const ContextMenuEntry hideBackground{8090, cmd::kContextB}, showBackground{8091, cmd::kContextB};
+    const ContextMenuEntry hideBackground{8090, cmd::kContextB},
+        showBackground{8091, cmd::kContextB};
     EXPECT_EQ(ContextMenuFor(*e), (Menu{hideBackground, duplicate, remove, leave}));
     e->groupId = 4;
     e->transparent = 1;

@@ -86,9 +86,9 @@ const std::map<int, std::vector<ElementKind>> kOfferedFor = {
 
 TEST_F(PropertyCommandsTest, EachCommandIsOfferedForOneElementOfItsKinds) {
     Element& e = Add(ElementKind::Box);
-    for (ElementKind kind : {ElementKind::Box, ElementKind::Ellipse, ElementKind::Line,
-                             ElementKind::Picture, ElementKind::Text, ElementKind::CircularText,
-                             ElementKind::Calendar}) {
+    for (ElementKind kind :
+         {ElementKind::Box, ElementKind::Ellipse, ElementKind::Line, ElementKind::Picture,
+          ElementKind::Text, ElementKind::CircularText, ElementKind::Calendar}) {
         e.kind = kind;
         for (const auto& [id, kinds] : kOfferedFor) {
             const bool wanted = std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
