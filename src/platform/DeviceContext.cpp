@@ -5,6 +5,7 @@
 #include <QBitmap>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -73,6 +74,9 @@ DeviceContext::DeviceContext(QPainter& painter, bool printing)
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Pictures go to a printer as their own pixels: a PDF would otherwise store them
+    // as JPEG, whose blurred edges show on paper.
+    painter_.setRenderHint(QPainter::LosslessImageRendering, printing_);
     painter_.setBackgroundMode(Qt::TransparentMode);
     ApplyPen();
     ApplyBrush();
@@ -481,6 +485,30 @@ void DeviceContext::StretchDibInto(const Dib& dib, std::int64_t left, std::int64
 
 void DeviceContext::DrawImage(QPoint at, const QImage& image) {
     painter_.drawImage(at, image);
+}
+
+QImage DeviceContext::KeptImage(std::span<const std::uint8_t> content, int variant,
+                                const QRect& part, const std::function<QImage()>& make) {
+    // Two hashes with different seeds: pictures are told apart by their content, not by
+    // where they are held, so the copies of one picture share their image.
+    const ImageKey key{{qHashBits(content.data(), content.size(), 0),
+                        qHashBits(content.data(), content.size(), 0x9E3779B97F4A7C15ull)},
+                       content.size(),
+                       variant,
+                       part};
+    for (const auto& [kept, image] : images_) {
+        if (kept == key) {
+            return image;
+        }
+    }
+    QImage image = make();
+    // A page full of pictures keeps them all; a few huge ones are made at each use.
+    constexpr qint64 kMaxKeptBytes = qint64(256) << 20;
+    if (!image.isNull() && keptImageBytes_ + image.sizeInBytes() <= kMaxKeptBytes) {
+        keptImageBytes_ += image.sizeInBytes();
+        images_.emplace_back(key, image);
+    }
+    return image;
 }
 
 }  // namespace quenby

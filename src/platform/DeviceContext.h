@@ -10,6 +10,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -131,6 +132,12 @@ public:
                         std::int64_t bottom, bool turned);
     // The image at its own size, its top-left pixel at `at`.
     void DrawImage(QPoint at, const QImage& image);
+    // The image `make` gives for a picture of `content` (its whole packed bitmap), in
+    // the form `variant` and the part `part` name, made once per drawing: one picture
+    // drawn again (on another face of a card, or a copy of it) is the same image, which
+    // a printer stores only once. Kept up to a bounded total size.
+    QImage KeptImage(std::span<const std::uint8_t> content, int variant, const QRect& part,
+                     const std::function<QImage()>& make);
 
 private:
     void ApplyPen();
@@ -148,6 +155,15 @@ private:
     bool notXor_ = false;
     int clipDepth_ = 0;
     std::vector<std::pair<LogFont, QFont>> fonts_;
+    struct ImageKey {
+        std::size_t hash[2];
+        std::size_t size;
+        int variant;
+        QRect part;
+        bool operator==(const ImageKey&) const = default;
+    };
+    std::vector<std::pair<ImageKey, QImage>> images_;
+    qint64 keptImageBytes_ = 0;
 };
 
 }  // namespace quenby

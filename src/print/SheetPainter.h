@@ -39,8 +39,9 @@ struct SheetOptions {
 using FaceDrawer = std::function<void(const Document&, DeviceContext&, const ElementOwner& view,
                                       const FacePlacement&)>;
 
-// floor(100 × device dots per millimetre ÷ screen pixels per millimetre); 0 when
-// either is not a positive number.
+// floor(100 × device dots per millimetre ÷ screen pixels per millimetre), a ratio
+// that is whole but for rounding counting as whole (600 dpi over 96 dpi is 625); 0
+// when either is not a positive number.
 int DrawingZoom(double deviceDotsPerMm, double screenPixelsPerMm);
 
 // Draws one printed sheet: page colour, fold lines and the faces at their places.
