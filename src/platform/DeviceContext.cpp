@@ -372,6 +372,11 @@ void DeviceContext::FillPath(const QPainterPath& path) {
     });
 }
 
+bool DeviceContext::IsVectorPrinter() const {
+    return printing_ && painter_.paintEngine() &&
+           painter_.paintEngine()->type() != QPaintEngine::Raster;
+}
+
 bool DeviceContext::DrawsPiecewise() const {
     // Only where pixels are set directly, and not in the not-XOR mode, where a pixel
     // drawn twice would change back. Printers keep each path whole.

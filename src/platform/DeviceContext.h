@@ -50,6 +50,9 @@ public:
 
     QPainter& Painter() { return painter_; }
     bool IsPrinting() const { return printing_; }
+    // A printer that keeps shapes as shapes (a PDF file, a print queue), rather than
+    // pixels: smooth fills are its own there, and cost one shape instead of hundreds.
+    bool IsVectorPrinter() const;
 
     // --- Pens, brushes, raster mode ----------------------------------------------------
     void SetPen(PenStyle style, ColourRef colour = kBlack, int width = 1);
