@@ -74,6 +74,23 @@ QPainterPath RingPath(double cx, double cy, double outer, double inner, const QR
     return ring;
 }
 
+// Bands and rings lie edge to edge: smoothed, each would let the paper show through
+// the seam it shares with the next. The clip gives the shape its edge.
+class AliasedScope {
+public:
+    explicit AliasedScope(QPainter& painter)
+        : painter_(painter), was_(painter.testRenderHint(QPainter::Antialiasing)) {
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~AliasedScope() { painter_.setRenderHint(QPainter::Antialiasing, was_); }
+    AliasedScope(const AliasedScope&) = delete;
+    AliasedScope& operator=(const AliasedScope&) = delete;
+
+private:
+    QPainter& painter_;
+    bool was_;
+};
+
 }  // namespace
 
 PaintBox PaintBox::Around(std::span<const QPoint> points) {
@@ -153,6 +170,7 @@ void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
         painter.fillPath(path, gradient);
         return;
     }
+    const AliasedScope aliased(painter);
     auto stepOf = [&](std::int64_t i) {
         return int(std::min<std::int64_t>(i * kSteps / span, kSteps - 1));
     };
@@ -242,6 +260,7 @@ void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
         painter.fillPath(disc, gradient);
         return;
     }
+    const AliasedScope aliased(painter);
     // Ring i has radius outer − 6 i; those with a radius above 0 are drawn.
     std::int64_t stop = (outer + kRingSpacing - 1) / kRingSpacing;
     const double nearX = std::clamp(cx, area.left(), area.right());

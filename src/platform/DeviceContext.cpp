@@ -108,8 +108,20 @@ void DeviceContext::SetEmptyBrush() {
     ApplyBrush();
 }
 
+void DeviceContext::SetSmooth(bool on) {
+    smooth_ = on;
+    ApplySmoothing();
+}
+
+void DeviceContext::ApplySmoothing() {
+    const bool smooth = smooth_ && !notXor_;
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
 void DeviceContext::SetNotXor(bool on) {
     notXor_ = on;
+    ApplySmoothing();
     // Raster operations exist only where pixels can be read back.
     if (painter_.paintEngine() && painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
         painter_.setCompositionMode(on ? QPainter::RasterOp_NotSourceXorDestination

@@ -28,8 +28,8 @@ class Dib;
 // It keeps the drawing habits of a classic device context: one current pen, brush and
 // raster mode; rectangles that cover [left, right) × [top, bottom); stretched pictures
 // whose negative extents mirror them; and a not-XOR mode in which drawing the same
-// thing twice restores the pixels. Antialiasing is off, so every pixel is either drawn
-// or not. The painter's state is restored when the context ends.
+// thing twice restores the pixels. Antialiasing is off unless asked for, so every
+// pixel is either drawn or not. The painter's state is restored when the context ends.
 class DeviceContext {
 public:
     enum class PenStyle { Solid, Dotted, None };
@@ -62,6 +62,10 @@ public:
     // second drawing restores. Ignored by devices that cannot read back (printers).
     void SetNotXor(bool on);
     bool IsNotXor() const { return notXor_; }
+    // Smooth edges for shapes, letters and stretched pictures, as a screen shows them;
+    // never in the not-XOR mode, whose pixels must come back exactly. Off at the start.
+    void SetSmooth(bool on);
+    bool IsSmooth() const { return smooth_; }
 
     // Turns the not-XOR mode on for as long as it lives (when `on`), then back to
     // what it was.
@@ -145,6 +149,7 @@ public:
 private:
     void ApplyPen();
     void ApplyBrush();
+    void ApplySmoothing();
     // Whether long paths are filled, stroked and clipped piece by piece (raster devices).
     bool DrawsPiecewise() const;
 
@@ -156,6 +161,7 @@ private:
     bool brushSolid_ = false;
     ColourRef brushColour_ = kWhite;
     bool notXor_ = false;
+    bool smooth_ = false;
     int clipDepth_ = 0;
     std::vector<std::pair<LogFont, QFont>> fonts_;
     struct ImageKey {

@@ -80,6 +80,7 @@ void DrawSheet(const Document& doc, QPainter& painter, const SheetGeometry& geom
     // and the document are left as they are.
     const FixedOwner printing(geometry.zoomPercent, {}, true);
     DeviceContext dc(painter, true);
+    dc.SetSmooth(options.smooth);
     for (const FacePlacement& placement :
          SheetPlacements(doc, options.pageNumber, options.secondSide, geometry.sheet)) {
         painter.save();

@@ -32,6 +32,7 @@ struct SheetOptions {
     bool secondSide = false;
     bool fillPageColour = true;  // the printer fills the printable area; the preview does not
     bool foldLines = true;       // the printer draws them when the document asks; the preview never
+    bool smooth = false;         // smooth edges, as the preview shows them on the screen
 };
 
 // Draws one face at its placement through the sheet's view; the painter is already
