@@ -16,6 +16,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace quenby;
@@ -83,6 +85,9 @@ void BM_RawWrite(benchmark::State& state) {
         QFile out(f.rawPath);
         out.open(QIODevice::WriteOnly | QIODevice::Truncate);
         benchmark::DoNotOptimize(out.write(f.bytes));
+        // To the disk, as the save does before it replaces the earlier file.
+        out.flush();
+        benchmark::DoNotOptimize(::fsync(out.handle()));
     }
     state.SetBytesProcessed(state.iterations() * f.bytes.size());
 }

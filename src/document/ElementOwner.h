@@ -6,6 +6,8 @@
 
 namespace quenby {
 
+class TextShapeCache;
+
 // The view parameters, an element's owner while it is drawn: the zoom and scroll
 // origin for converting between document units and device pixels, and whether the
 // drawing is for a printer or preview (which supplies its own origin). Elements do not hold one;
@@ -21,6 +23,8 @@ public:
     virtual bool IsPrinting() const = 0;
     // While set, boxes, ellipses and lines without an outline show a dotted frame.
     virtual bool ShowsElementFrames() const { return false; }
+    // Where the view keeps its texts' shapes between paints; null: made at each paint.
+    virtual TextShapeCache* TextShapes() const { return nullptr; }
 
     // trunc(x) × zoom / 400 + origin, in integer arithmetic; no origin while printing.
     // Kept within ±2^29 pixels, so that boxes and handles around it, and sums and
@@ -40,17 +44,20 @@ public:
     QPoint ScrollOrigin() const override { return origin_; }
     bool IsPrinting() const override { return printing_; }
     bool ShowsElementFrames() const override { return frames_; }
+    TextShapeCache* TextShapes() const override { return textShapes_; }
 
     void SetZoomPercent(int zoom) { zoom_ = zoom; }
     void SetScrollOrigin(QPoint origin) { origin_ = origin; }
     void SetPrinting(bool printing) { printing_ = printing; }
     void SetShowsElementFrames(bool frames) { frames_ = frames; }
+    void SetTextShapes(TextShapeCache* shapes) { textShapes_ = shapes; }
 
 private:
     int zoom_;
     QPoint origin_;
     bool printing_;
     bool frames_ = false;
+    TextShapeCache* textShapes_ = nullptr;
 };
 
 }  // namespace quenby

@@ -4,7 +4,9 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QLinearGradient>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +74,23 @@ QPainterPath RingPath(double cx, double cy, double outer, double inner, const QR
     return ring;
 }
 
+// Bands and rings lie edge to edge: smoothed, each would let the paper show through
+// the seam it shares with the next. The clip gives the shape its edge.
+class AliasedScope {
+public:
+    explicit AliasedScope(QPainter& painter)
+        : painter_(painter), was_(painter.testRenderHint(QPainter::Antialiasing)) {
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~AliasedScope() { painter_.setRenderHint(QPainter::Antialiasing, was_); }
+    AliasedScope(const AliasedScope&) = delete;
+    AliasedScope& operator=(const AliasedScope&) = delete;
+
+private:
+    QPainter& painter_;
+    bool was_;
+};
+
 }  // namespace
 
 PaintBox PaintBox::Around(std::span<const QPoint> points) {
@@ -133,6 +152,25 @@ void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
     }
     QPainter& painter = dc.Painter();
     const std::array<ColourRef, 255> steps = GradientSteps(start, end);
+    if (dc.IsVectorPrinter() && span < kWholeRingRadius && r - l < kWholeRingRadius) {
+        // The printer's own gradient over the area the bands cover, from the first band
+        // to the last: the same colours without their steps, as one shape.
+        const auto at = [&](double x, double y) {
+            const double u = x - double(cx), v = y - double(cy);
+            return QPointF(ca * u + sa * v + double(cx), -sa * u + ca * v + double(cy));
+        };
+        QLinearGradient gradient(at(double(cx), double(t)), at(double(cx), double(b)));
+        gradient.setColorAt(0.0, ToQColor(steps.front()));
+        gradient.setColorAt(1.0, ToQColor(steps.back()));
+        const QPolygonF area{at(double(l), double(t)), at(double(r), double(t)),
+                             at(double(r), double(b + 1)), at(double(l), double(b + 1))};
+        QPainterPath path;
+        path.addPolygon(area);
+        path.closeSubpath();
+        painter.fillPath(path, gradient);
+        return;
+    }
+    const AliasedScope aliased(painter);
     auto stepOf = [&](std::int64_t i) {
         return int(std::min<std::int64_t>(i * kSteps / span, kSteps - 1));
     };
@@ -211,6 +249,18 @@ void PaintRadialGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
     const std::int64_t outer = std::int64_t(std::min(reach, 1.0e15)) + 5;
     const std::array<ColourRef, 255> steps = GradientSteps(start, end);
     QPainter& painter = dc.Painter();
+    if (dc.IsVectorPrinter() && double(outer) <= kWholeRingRadius) {
+        // The printer's own gradient over the outermost ring: the colours of the rings
+        // without their steps, as one shape.
+        QRadialGradient gradient(QPointF(cx, cy), double(outer));
+        gradient.setColorAt(0.0, ToQColor(steps.front()));
+        gradient.setColorAt(1.0, ToQColor(steps.back()));
+        QPainterPath disc;
+        disc.addEllipse(QPointF(cx, cy), double(outer), double(outer));
+        painter.fillPath(disc, gradient);
+        return;
+    }
+    const AliasedScope aliased(painter);
     // Ring i has radius outer − 6 i; those with a radius above 0 are drawn.
     std::int64_t stop = (outer + kRingSpacing - 1) / kRingSpacing;
     const double nearX = std::clamp(cx, area.left(), area.right());

@@ -53,18 +53,18 @@ void DrawPictureElement(const Element& element, const Dib& picture, DeviceContex
         dc.StretchDibInto(picture, left, top, right, bottom, turned);
         return;
     }
-    const QImage image = picture.ToImage();
+    // Printers get a turned copy: mirrored both ways, with the rows' padding staying
+    // out of the picture. The screen turns the picture with negative extents.
+    const bool mirroredCopy = turned && dc.IsPrinting();
+    const QImage image = dc.KeptImage(picture.Packed(), mirroredCopy ? 1 : 0, QRect(), [&] {
+        return mirroredCopy ? picture.ToImage().mirrored(true, true) : picture.ToImage();
+    });
     const QRect dest{int(left), int(top), int(width), int(height)};
-    if (!turned) {
-        dc.StretchImage(image, dest, image.rect());
-    } else if (!dc.IsPrinting()) {
-        // Negative extents: the device turns the picture while stretching it.
+    if (turned && !mirroredCopy) {
         dc.StretchImage(image, QRect(int(right), int(bottom), -int(width), -int(height)),
                         image.rect());
     } else {
-        // Printers get a turned copy: mirrored both ways, with the rows' padding
-        // staying out of the picture.
-        dc.StretchImage(image.mirrored(true, true), dest, image.rect());
+        dc.StretchImage(image, dest, image.rect());
     }
 }
 

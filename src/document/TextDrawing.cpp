@@ -5,6 +5,7 @@
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
 #include "document/GradientPainters.h"
+#include "document/TextShapeCache.h"
 #include "graphics/FontMapping.h"
 #include "platform/DeviceContext.h"
 
@@ -204,10 +205,11 @@ std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelop
     return DeviceContext::PathFromPoints(points, path.fillRule());
 }
 
-void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwner& view) {
-    if (!element.text || element.text->chars[0] == 0) {
-        return;
-    }
+namespace {
+
+// The letters of a text laid out and warped at the view's zoom, with no scroll origin.
+std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc,
+                                       const ElementOwner& view) {
     const TextBlock& text = *element.text;
     QFont font;
     if (const QFont* kept = dc.KeptFont(text.font)) {
@@ -216,28 +218,71 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
         font = MapLogFont(text.font);
         dc.KeepFont(text.font, font);
     }
-    const QPainterPath letters = LayoutTextPath(text, font);
-    std::optional<QPainterPath> warped = WarpPath(letters, EnvelopeOf(element, view));
-    if (!warped) {
-        return;  // nothing but blanks: nothing to draw
+    const FixedOwner unscrolled(view.ZoomPercent(), {}, view.IsPrinting());
+    const QPainterPath laidOut = LayoutTextPath(text, font);
+    std::optional<QPainterPath> letters = WarpPath(laidOut, EnvelopeOf(element, unscrolled));
+    if (!letters) {
+        return std::nullopt;  // nothing but blanks: nothing to draw
     }
-    // Only the outlines that can reach the device are kept: a letter's curve is cut into
-    // up to 512 lines whatever its size, so the letters of a frame millions of pixels
-    // wide would cost that for every letter. An outline that holds a point of the
-    // device reaches it, so the pixels there are the same.
-    const int pen = std::max<int>(text.outlineOn ? text.outlineWidth : 0, 1);
-    *warped = WithinReach(*warped, QRectF(dc.VisibleArea()).adjusted(-pen - 2, -pen - 2,
-                                                                         pen + 2, pen + 2));
-    if (text.fillOn && text.outlineOn) {
-        // Filled and stroked: turn the curves into lines once rather than at each use.
-        QPainterPath flat;
-        flat.setFillRule(warped->fillRule());
-        for (const QPolygonF& polygon : warped->toSubpathPolygons()) {
-            flat.addPolygon(polygon);
-            flat.closeSubpath();
+    TextShape shape;
+    if (text.fillOn && text.outlineOn && !view.IsPrinting()) {
+        // Filled and stroked on a raster device: turn the curves into lines once rather
+        // than at each use. A printer takes the curves as they are.
+        shape.letters.setFillRule(letters->fillRule());
+        for (const QPolygonF& polygon : letters->toSubpathPolygons()) {
+            shape.letters.addPolygon(polygon);
+            shape.letters.closeSubpath();
         }
-        warped = std::move(flat);
+    } else {
+        shape.letters = std::move(*letters);
     }
+    shape.reach = shape.letters.controlPointRect();
+    if (text.shadowOn) {
+        ElementPtr moved = CopyElement(element);
+        MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
+        shape.shadow = WarpPath(laidOut, EnvelopeOf(*moved, unscrolled));
+        if (shape.shadow) {
+            shape.reach |= shape.shadow->controlPointRect();
+        }
+    }
+    return shape;
+}
+
+// The path moved to the view's origin, with only the outlines that can reach `seen`:
+// a letter's curve is cut into up to 512 lines whatever its size, so the letters of a
+// frame millions of pixels wide would cost that for every letter. An outline that
+// holds a point of the device reaches it, so the pixels there are the same.
+QPainterPath Placed(const QPainterPath& path, QPoint origin, const QRectF& seen, bool whole) {
+    QPainterPath placed = origin.isNull() ? path : path.translated(origin);
+    return whole ? placed : WithinReach(placed, seen);
+}
+
+}  // namespace
+
+void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwner& view) {
+    if (!element.text || element.text->chars[0] == 0) {
+        return;
+    }
+    const TextBlock& text = *element.text;
+    TextShapeCache* cache = view.TextShapes();
+    const TextShape* shape =
+        cache ? cache->Find(element, view.ZoomPercent(), view.IsPrinting()) : nullptr;
+    std::optional<TextShape> made;
+    if (!shape) {
+        made = MakeTextShape(element, dc, view);
+        if (!made) {
+            return;  // nothing but blanks: nothing to draw
+        }
+        shape = cache ? &cache->Keep(element, view.ZoomPercent(), view.IsPrinting(),
+                                     std::move(*made))
+                      : &*made;
+    }
+    const QPoint origin = view.IsPrinting() ? QPoint() : view.ScrollOrigin();
+    const int pen = std::max<int>(text.outlineOn ? text.outlineWidth : 0, 1);
+    const QRectF seen = QRectF(dc.VisibleArea()).adjusted(-pen - 2, -pen - 2, pen + 2, pen + 2);
+    // Letters wholly within the device need no sorting out.
+    const bool whole = seen.contains(shape->reach.translated(origin));
+    const QPainterPath warped = Placed(shape->letters, origin, seen, whole);
     const std::array<QPoint, 4> frame = DeviceCorners(element, view);
     const bool halfTurned = element.halfTurned != 0;
 
@@ -256,22 +301,18 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
         }
     }
 
-    if (text.shadowOn) {
-        ElementPtr moved = CopyElement(element);
-        MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
-        if (const std::optional<QPainterPath> shadow = WarpPath(letters, EnvelopeOf(*moved, view))) {
-            dc.SetSolidBrush(text.shadowColour);
-            dc.FillPath(*shadow);
-        }
+    if (text.shadowOn && shape->shadow) {
+        dc.SetSolidBrush(text.shadowColour);
+        dc.FillPath(Placed(*shape->shadow, origin, seen, whole));
     }
 
     if (text.fillOn) {
         if (text.fillStyle == kSingleColour) {
             // The linear painter with one colour at both ends fills the letters whole.
             dc.SetSolidBrush(text.fillColour);
-            dc.FillPath(*warped);
+            dc.FillPath(warped);
         } else {
-            dc.ClipToPath(*warped);
+            dc.ClipToPath(warped);
             PaintFill(dc, LetterBox(element, view), text.fillStyle, text.fillColour, text.fillColour2,
                       text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
             dc.ResetClip();
@@ -280,7 +321,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
 
     if (text.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
-        dc.StrokePath(*warped);
+        dc.StrokePath(warped);
     }
     if (element.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, element.outlineWidth);

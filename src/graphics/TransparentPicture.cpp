@@ -176,18 +176,27 @@ void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int
         if (x0 >= x1 || y0 >= y1) {
             return;
         }
-        QImage masked(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
+        // The same picture drawn again is the same image, which a printer stores once.
+        const int variant = (transparentIndex << 1) | (turned ? 1 : 0);
+        const QImage masked =
+            dc.KeptImage(picture.Packed(), variant, QRect(x0, y0, x1 - x0, y1 - y0), [&] {
+                QImage image(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
+                if (image.isNull()) {
+                    return image;
+                }
+                for (int r = y0; r < y1; ++r) {
+                    // Top image row: the last stored row, or for a turned picture the first.
+                    const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
+                    auto* out = reinterpret_cast<QRgb*>(image.scanLine(r - y0));
+                    for (int x = x0; x < x1; ++x) {
+                        const int v = row[turned ? w - 1 - x : x];
+                        out[x - x0] = v == transparentIndex ? 0u : palette[std::size_t(v)];
+                    }
+                }
+                return image;
+            });
         if (masked.isNull()) {
             return;
-        }
-        for (int r = y0; r < y1; ++r) {
-            // Top image row: the last stored row, or for a turned picture the first.
-            const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
-            auto* out = reinterpret_cast<QRgb*>(masked.scanLine(r - y0));
-            for (int x = x0; x < x1; ++x) {
-                const int v = row[turned ? w - 1 - x : x];
-                out[x - x0] = v == transparentIndex ? 0u : palette[std::size_t(v)];
-            }
         }
         // In floating point: one cell of a one-pixel picture may be as wide as the device
         // range.

@@ -5,6 +5,7 @@
 #include <QBitmap>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -73,6 +74,9 @@ DeviceContext::DeviceContext(QPainter& painter, bool printing)
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Pictures go to a printer as their own pixels: a PDF would otherwise store them
+    // as JPEG, whose blurred edges show on paper.
+    painter_.setRenderHint(QPainter::LosslessImageRendering, printing_);
     painter_.setBackgroundMode(Qt::TransparentMode);
     ApplyPen();
     ApplyBrush();
@@ -104,8 +108,20 @@ void DeviceContext::SetEmptyBrush() {
     ApplyBrush();
 }
 
+void DeviceContext::SetSmooth(bool on) {
+    smooth_ = on;
+    ApplySmoothing();
+}
+
+void DeviceContext::ApplySmoothing() {
+    const bool smooth = smooth_ && !notXor_;
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
 void DeviceContext::SetNotXor(bool on) {
     notXor_ = on;
+    ApplySmoothing();
     // Raster operations exist only where pixels can be read back.
     if (painter_.paintEngine() && painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
         painter_.setCompositionMode(on ? QPainter::RasterOp_NotSourceXorDestination
@@ -368,6 +384,11 @@ void DeviceContext::FillPath(const QPainterPath& path) {
     });
 }
 
+bool DeviceContext::IsVectorPrinter() const {
+    return printing_ && painter_.paintEngine() &&
+           painter_.paintEngine()->type() != QPaintEngine::Raster;
+}
+
 bool DeviceContext::DrawsPiecewise() const {
     // Only where pixels are set directly, and not in the not-XOR mode, where a pixel
     // drawn twice would change back. Printers keep each path whole.
@@ -481,6 +502,30 @@ void DeviceContext::StretchDibInto(const Dib& dib, std::int64_t left, std::int64
 
 void DeviceContext::DrawImage(QPoint at, const QImage& image) {
     painter_.drawImage(at, image);
+}
+
+QImage DeviceContext::KeptImage(std::span<const std::uint8_t> content, int variant,
+                                const QRect& part, const std::function<QImage()>& make) {
+    // Two hashes with different seeds: pictures are told apart by their content, not by
+    // where they are held, so the copies of one picture share their image.
+    const ImageKey key{{qHashBits(content.data(), content.size(), 0),
+                        qHashBits(content.data(), content.size(), 0x9E3779B97F4A7C15ull)},
+                       content.size(),
+                       variant,
+                       part};
+    for (const auto& [kept, image] : images_) {
+        if (kept == key) {
+            return image;
+        }
+    }
+    QImage image = make();
+    // A page full of pictures keeps them all; a few huge ones are made at each use.
+    constexpr qint64 kMaxKeptBytes = qint64(256) << 20;
+    if (!image.isNull() && keptImageBytes_ + image.sizeInBytes() <= kMaxKeptBytes) {
+        keptImageBytes_ += image.sizeInBytes();
+        images_.emplace_back(key, image);
+    }
+    return image;
 }
 
 }  // namespace quenby

@@ -10,6 +10,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -27,8 +28,8 @@ class Dib;
 // It keeps the drawing habits of a classic device context: one current pen, brush and
 // raster mode; rectangles that cover [left, right) × [top, bottom); stretched pictures
 // whose negative extents mirror them; and a not-XOR mode in which drawing the same
-// thing twice restores the pixels. Antialiasing is off, so every pixel is either drawn
-// or not. The painter's state is restored when the context ends.
+// thing twice restores the pixels. Antialiasing is off unless asked for, so every
+// pixel is either drawn or not. The painter's state is restored when the context ends.
 class DeviceContext {
 public:
     enum class PenStyle { Solid, Dotted, None };
@@ -49,6 +50,9 @@ public:
 
     QPainter& Painter() { return painter_; }
     bool IsPrinting() const { return printing_; }
+    // A printer that keeps shapes as shapes (a PDF file, a print queue), rather than
+    // pixels: smooth fills are its own there, and cost one shape instead of hundreds.
+    bool IsVectorPrinter() const;
 
     // --- Pens, brushes, raster mode ----------------------------------------------------
     void SetPen(PenStyle style, ColourRef colour = kBlack, int width = 1);
@@ -58,6 +62,10 @@ public:
     // second drawing restores. Ignored by devices that cannot read back (printers).
     void SetNotXor(bool on);
     bool IsNotXor() const { return notXor_; }
+    // Smooth edges for shapes, letters and stretched pictures, as a screen shows them;
+    // never in the not-XOR mode, whose pixels must come back exactly. Off at the start.
+    void SetSmooth(bool on);
+    bool IsSmooth() const { return smooth_; }
 
     // Turns the not-XOR mode on for as long as it lives (when `on`), then back to
     // what it was.
@@ -131,10 +139,17 @@ public:
                         std::int64_t bottom, bool turned);
     // The image at its own size, its top-left pixel at `at`.
     void DrawImage(QPoint at, const QImage& image);
+    // The image `make` gives for a picture of `content` (its whole packed bitmap), in
+    // the form `variant` and the part `part` name, made once per drawing: one picture
+    // drawn again (on another face of a card, or a copy of it) is the same image, which
+    // a printer stores only once. Kept up to a bounded total size.
+    QImage KeptImage(std::span<const std::uint8_t> content, int variant, const QRect& part,
+                     const std::function<QImage()>& make);
 
 private:
     void ApplyPen();
     void ApplyBrush();
+    void ApplySmoothing();
     // Whether long paths are filled, stroked and clipped piece by piece (raster devices).
     bool DrawsPiecewise() const;
 
@@ -146,8 +161,18 @@ private:
     bool brushSolid_ = false;
     ColourRef brushColour_ = kWhite;
     bool notXor_ = false;
+    bool smooth_ = false;
     int clipDepth_ = 0;
     std::vector<std::pair<LogFont, QFont>> fonts_;
+    struct ImageKey {
+        std::size_t hash[2];
+        std::size_t size;
+        int variant;
+        QRect part;
+        bool operator==(const ImageKey&) const = default;
+    };
+    std::vector<std::pair<ImageKey, QImage>> images_;
+    qint64 keptImageBytes_ = 0;
 };
 
 }  // namespace quenby

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,7 +26,13 @@ int DrawingZoom(double deviceDotsPerMm, double screenPixelsPerMm) {
     if (!(deviceDotsPerMm > 0) || !(screenPixelsPerMm > 0)) {
         return 0;
     }
-    const double zoom = std::floor(100.0 * deviceDotsPerMm / screenPixelsPerMm);
+    const double exact = 100.0 * deviceDotsPerMm / screenPixelsPerMm;
+    // The millimetre conversions on both sides leave a whole ratio a hair short of
+    // itself (600 dpi over 96 dpi comes out as 624.99999…), and flooring that would
+    // lose a whole percent: pictures would then miss their whole-number scales.
+    const double nearest = std::round(exact);
+    const double zoom =
+        std::fabs(exact - nearest) <= 1e-9 * std::max(1.0, nearest) ? nearest : std::floor(exact);
     if (zoom > std::numeric_limits<int>::max() / 2) {
         return std::numeric_limits<int>::max() / 2;
     }
@@ -73,6 +80,7 @@ void DrawSheet(const Document& doc, QPainter& painter, const SheetGeometry& geom
     // and the document are left as they are.
     const FixedOwner printing(geometry.zoomPercent, {}, true);
     DeviceContext dc(painter, true);
+    dc.SetSmooth(options.smooth);
     for (const FacePlacement& placement :
          SheetPlacements(doc, options.pageNumber, options.secondSide, geometry.sheet)) {
         painter.save();

@@ -32,6 +32,7 @@ struct SheetOptions {
     bool secondSide = false;
     bool fillPageColour = true;  // the printer fills the printable area; the preview does not
     bool foldLines = true;       // the printer draws them when the document asks; the preview never
+    bool smooth = false;         // smooth edges, as the preview shows them on the screen
 };
 
 // Draws one face at its placement through the sheet's view; the painter is already
@@ -39,8 +40,9 @@ struct SheetOptions {
 using FaceDrawer = std::function<void(const Document&, DeviceContext&, const ElementOwner& view,
                                       const FacePlacement&)>;
 
-// floor(100 × device dots per millimetre ÷ screen pixels per millimetre); 0 when
-// either is not a positive number.
+// floor(100 × device dots per millimetre ÷ screen pixels per millimetre), a ratio
+// that is whole but for rounding counting as whole (600 dpi over 96 dpi is 625); 0
+// when either is not a positive number.
 int DrawingZoom(double deviceDotsPerMm, double screenPixelsPerMm);
 
 // Draws one printed sheet: page colour, fold lines and the faces at their places.

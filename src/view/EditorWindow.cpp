@@ -286,6 +286,7 @@ QRect EditorWindow::PrintableArea() const {
 QRect EditorWindow::RenderView(QImage& target) {
     PageViewState state = ViewState();
     state.clientRect = target.rect();
+    state.textShapes = &textShapes_;
     QPainter painter(&target);
     faceRect_ = PaintPageView(painter, session_.document(), state);
     return faceRect_;

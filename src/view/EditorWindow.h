@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ElementOwner.h"
+#include "document/TextShapeCache.h"
 #include "editing/EditorView.h"
 #include "view/PageViewPainter.h"
 
@@ -193,6 +194,7 @@ private:
     double pixelsPerMm_ = 96.0 / 25.4;
     bool sizedOnce_ = false;
     QRect faceRect_;
+    TextShapeCache textShapes_;  // the texts' shapes at the zoom shown
 
     QImage surface_;
     bool renderPending_ = true;

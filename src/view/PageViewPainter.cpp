@@ -213,11 +213,11 @@ QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState&
             if (doc.viewSwitchA) {
                 PaintDotGrid(painter, doc, state, face);
             }
-            // Pictures are stretched without smoothing, colour on colour.
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
             // Document (0, 0) lies at the face's corner in client pixels.
-            const FixedOwner elementView(state.zoomPercent, face.topLeft() - state.scroll);
+            FixedOwner elementView(state.zoomPercent, face.topLeft() - state.scroll);
+            elementView.SetTextShapes(state.textShapes);
             DeviceContext dc(painter);
+            dc.SetSmooth(true);  // the handles, drawn in not-XOR, stay exact
             DrawPage(doc, doc.currentPage, dc, elementView, false, 0, 0);
             for (const Element& element : doc.elements) {
                 if (element.page == doc.currentPage && element.selected) {

@@ -8,6 +8,7 @@ class QPainter;
 namespace quenby {
 
 struct Document;
+class TextShapeCache;
 
 // What a paint of the page view needs to know besides the document.
 struct PageViewState {
@@ -16,6 +17,7 @@ struct PageViewState {
     QPoint scroll;            // scroll position: canvas point = client point + scroll
     QRect clientRect;         // the part of the window to paint, client pixels
     QRect printableDocUnits;  // the sheet's printable area; empty: no margins shown
+    TextShapeCache* textShapes = nullptr;  // the view's texts kept between paints, if any
 };
 
 // Paints the page view into `painter`, which draws in client pixels: the desk, the face

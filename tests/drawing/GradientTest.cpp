@@ -4,7 +4,11 @@
 #include "document/ElementDrawing.h"
 #include "document/GradientPainters.h"
 
+#include <QPicture>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace quenby {
 namespace {
@@ -170,6 +174,87 @@ TEST(ShapeBody, HugeShapesDrawInBoundedTimeAndAbsurdOnesNotAtAll) {
         big->corners[2] = DocPoint{4.0e12f, 4.0e12f};
         EXPECT_NO_FATAL_FAILURE(
             test::Render(64, 64, [&](DeviceContext& dc) { DrawElementBody(*big, dc, owner); }));
+    }
+}
+
+}  // namespace
+}  // namespace quenby
+
+namespace quenby {
+namespace {
+
+// Drawn for a printer that keeps shapes (a recorded picture, as a PDF file would keep
+// them), then played back into pixels.
+QImage RenderForVectorPrinter(int w, int h, const std::function<void(DeviceContext&)>& draw) {
+    QPicture recorded;
+    recorded.setBoundingRect(QRect(0, 0, w, h));  // the device's size while recording
+    {
+        QPainter painter(&recorded);
+        DeviceContext dc(painter, true);
+        EXPECT_TRUE(dc.IsVectorPrinter());
+        draw(dc);
+    }
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawPicture(0, 0, recorded);
+    return image;
+}
+
+// The largest difference of one colour component between the images, leaving out
+// pixels within `edge` of a change of coverage (where the two ways round differently).
+int LargestDifference(const QImage& a, const QImage& b, int edge) {
+    int largest = 0;
+    for (int y = edge; y < a.height() - edge; ++y) {
+        for (int x = edge; x < a.width() - edge; ++x) {
+            bool nearEdge = false;
+            for (int dy = -edge; dy <= edge && !nearEdge; ++dy) {
+                for (int dx = -edge; dx <= edge; ++dx) {
+                    if ((a.pixel(x + dx, y + dy) == 0xFFFFFFFF) !=
+                        (a.pixel(x, y) == 0xFFFFFFFF)) {
+                        nearEdge = true;
+                        break;
+                    }
+                }
+            }
+            if (nearEdge) {
+                continue;
+            }
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+TEST(PrinterGradients, SmoothFillsLookLikeTheBandsAndRingsTheyStandFor) {
+    const ColourRef from = MakeColourRef(250, 10, 40), to = MakeColourRef(10, 200, 240);
+    for (const int angle : {0, 30, 90, 135, 270}) {
+        for (const bool radial : {false, true}) {
+            SCOPED_TRACE(testing::Message() << angle << (radial ? " radial" : " linear"));
+            const auto paint = [&](DeviceContext& dc) {
+                // Clipped to an ellipse inside the box, as a shape's fill is.
+                const std::array<QPoint, 4> corners = {QPoint(20, 30), QPoint(170, 30),
+                                                       QPoint(170, 150), QPoint(20, 150)};
+                QPainterPath clip;
+                clip.addEllipse(QRect(20, 30, 150, 120));
+                dc.ClipToPath(clip);
+                if (radial) {
+                    PaintRadialGradient(dc, PaintBox::Around(corners), from, to, angle / 4,
+                                        60, false);
+                } else {
+                    PaintLinearGradient(dc, PaintBox::Around(corners), from, to, angle, false);
+                }
+                dc.ResetClip();
+            };
+            const QImage bands = test::Render(200, 180, paint);
+            const QImage smooth = RenderForVectorPrinter(200, 180, paint);
+            EXPECT_EQ(test::PaintedBox(smooth), test::PaintedBox(bands));
+            // A step of the colours is at most (250 − 10) / 255 + 1 per band; a ring
+            // six pixels wide spans about four steps.
+            EXPECT_LE(LargestDifference(bands, smooth, 2), radial ? 12 : 4);
+        }
     }
 }
 

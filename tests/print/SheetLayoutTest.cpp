@@ -163,6 +163,14 @@ TEST(SheetLayout, DrawingZoomAndPreviewFit) {
     EXPECT_EQ(DrawingZoom(300 / 25.4, 96 / 25.4), 312);
     EXPECT_EQ(DrawingZoom(0, 96 / 25.4), 0);
     EXPECT_EQ(DrawingZoom(300 / 25.4, 0), 0);
+    // Whole ratios stay whole through the millimetre conversions: 600 over 96 dpi is
+    // 625 (624.99999… before rounding), 1200 over 96 is 1250, 96 over 96 is 100.
+    EXPECT_EQ(DrawingZoom(600 / 25.4, 96 / 25.4), 625);
+    EXPECT_EQ(DrawingZoom(1200 / 25.4, 96 / 25.4), 1250);
+    EXPECT_EQ(DrawingZoom(96 / 25.4, 96 / 25.4), 100);
+    EXPECT_EQ(DrawingZoom(720 / 25.4, 120 / 25.4), 600);
+    // A ratio truly short of a whole number is still floored.
+    EXPECT_EQ(DrawingZoom(624.99 / 25.4, 100 / 25.4), 624);
 
     // Portrait sheet: as high as fits, centred.
     EXPECT_EQ(PreviewPageRect({830, 630}, {2100, 2970}), QRect(203, 15, 424, 600));

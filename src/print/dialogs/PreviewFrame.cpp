@@ -107,6 +107,7 @@ void PreviewPage::paintEvent(QPaintEvent*) {
     options.secondSide = doc_.isCard == kCard && page_ == 2;
     options.fillPageColour = false;  // the window's background is the page colour
     options.foldLines = false;
+    options.smooth = true;
     DrawSheet(doc_, painter, geometry, options);
 }
 
