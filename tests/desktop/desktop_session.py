@@ -134,16 +134,7 @@ class DesktopSession:
         os.makedirs(runtime, mode=0o700)
         self.env = env
 
-        # The X server picks a free display and tells it on a pipe.
-        read_end, write_end = os.pipe()
-        self._start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
-                             "-nolisten", "tcp"], pass_fds=(write_end,))
-        os.close(write_end)
-        try:
-            display = _read_line(read_end, 30, "Xvfb")
-        finally:
-            os.close(read_end)
-        env["DISPLAY"] = ":" + display
+        env["DISPLAY"] = self._start_x_server()
 
         # The session bus stays this process's child (no --fork), so that it cannot
         # outlive the session.
@@ -168,6 +159,36 @@ class DesktopSession:
         except ImportError:
             raise Skip("python3-pyatspi is not installed")
         self._atspi = sys.modules["pyatspi"]
+
+    def _start_x_server(self, attempts=3):
+        """Starts Xvfb on a free display and returns the display's name once it answers.
+
+        Other sessions on the machine start X servers too: a display taken between
+        Xvfb's choice and its first client is tried again on another."""
+        for _ in range(attempts):
+            read_end, write_end = os.pipe()
+            server = self._start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                          self.screen, "-nolisten", "tcp"],
+                                 pass_fds=(write_end,))
+            os.close(write_end)
+            try:
+                display = ":" + _read_line(read_end, 30, "Xvfb")
+            finally:
+                os.close(read_end)
+            env = dict(self.env, DISPLAY=display)
+
+            def answers():
+                if server.poll() is not None:
+                    return False
+                probe = subprocess.run(["xdotool", "getdisplaygeometry"], env=env,
+                                       capture_output=True, timeout=10)
+                return probe.returncode == 0
+            if _wait_for(answers, 10, 0.2):
+                return display
+            if server.poll() is None:
+                server.kill()
+            server.wait()
+        raise Skip("no X server would start")
 
     def _accessibility_bus_address(self):
         answer = subprocess.run(
@@ -348,11 +369,8 @@ class Program:
         x, y = self.centre(accessible)
         self.session.click(x, y)
 
-    def focus_largest_window(self):
-        """Gives the keyboard to the program's largest window (its main frame).
-
-        Without a window manager nothing hands the focus back when a dialog closes, as
-        a person's click on the window would on a desktop."""
+    def largest_window(self):
+        """The X window id of the program's largest window (its main frame)."""
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
                                 str(self.process.pid)], env=self.session.env,
                                capture_output=True, text=True, timeout=30)
@@ -366,8 +384,15 @@ class Program:
             if area > best_area:
                 best, best_area = window, area
         if best is None:
-            raise Failure("the program shows no window to type into")
-        self.session.xdotool("windowfocus", "--sync", best)
+            raise Failure("the program shows no window")
+        return best
+
+    def focus_largest_window(self):
+        """Gives the keyboard to the program's largest window (its main frame).
+
+        Without a window manager nothing hands the focus back when a dialog closes, as
+        a person's click on the window would on a desktop."""
+        self.session.xdotool("windowfocus", "--sync", self.largest_window())
 
     def is_showing(self, accessible):
         states = accessible.getState()
