@@ -15,9 +15,15 @@ QString DocumentToOpen(const QStringList& arguments, const QString& workingFolde
     }
     QString path = names.first();
     if (path.startsWith(QLatin1String("file:"))) {
-        path = QUrl(path).toLocalFile();
+        const QUrl address(path);
+        // Another machine's file is no local path ("//host/..." would be read as one).
+        const QString host = address.host();
+        if (!host.isEmpty() && host != QLatin1String("localhost")) {
+            return {};
+        }
+        path = address.toLocalFile();
         if (path.isEmpty()) {
-            return {};  // an address of another machine's file
+            return {};
         }
     }
     return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path));
