@@ -326,8 +326,8 @@ void MainFrame::BuildStatusBar() {
     }
     panes_[0]->setText(PaperPaneText(1));  // A4
     panes_[1]->setText(QStringLiteral("%1 = 100%").arg(ResourceString(str::kZoomLabel)));
-    panes_[2]->setText(QStringLiteral("X="));
-    panes_[3]->setText(QStringLiteral("Y="));
+    panes_[2]->setText(QStringLiteral(" "));  // the pointer's position, once it moves over a page
+    panes_[3]->setText(QStringLiteral(" "));
 
     capsLock_ = new QLabel(bar);
     numLock_ = new QLabel(bar);
@@ -357,9 +357,9 @@ void MainFrame::ShowZoomPane(int percent) {
     panes_[1]->setText(view::ZoomPaneText(percent));
 }
 
-void MainFrame::ShowPointerPanes(int x, int y) {
-    panes_[2]->setText(QStringLiteral("X=%1").arg(x));
-    panes_[3]->setText(QStringLiteral("Y=%1").arg(y));
+void MainFrame::ShowPointerPanes(const QString& x, const QString& y) {
+    panes_[2]->setText(x);
+    panes_[3]->setText(y);
 }
 
 QString MainFrame::paneText(int id) const {

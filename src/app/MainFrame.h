@@ -50,7 +50,8 @@ public:
     // Status panes.
     void ShowPaperPane(int paperIndex);
     void ShowZoomPane(int percent);
-    void ShowPointerPanes(int x, int y);
+    // "X = 12.5mm" and "Y = 40.0mm" as the page view gives them.
+    void ShowPointerPanes(const QString& x, const QString& y);
     QString paneText(int id) const;
 
     // Window placement ("Options"): true when a saved placement was applied (and shown).

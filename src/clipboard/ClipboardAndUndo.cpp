@@ -45,7 +45,9 @@ void ClipboardAndUndo::RestoreSnapshot() {
     if (!undoAvailable_) {
         return;
     }
-    EditScope edit(*this, EditScope::Display);
+    // Unrecorded: what the undo brings back differs from what a save since the change
+    // wrote, so closing must ask again.
+    EditScope edit(*this, EditScope::Unrecorded);
     ElementList& elements = document_.elements;
     elements.Clear();
     // Taken from the top down, so no entry has to shift.

@@ -45,21 +45,26 @@ ElementPtr CreateElement(const ElementOwner& view, int page, ElementKind kind,
     if (HasTextBlock(kind)) {
         e->text = std::make_unique<TextBlock>();
     }
+    SetCornersFromDevicePoints(*e, view, devicePoints);
+    return e;
+}
+
+void SetCornersFromDevicePoints(Element& element, const ElementOwner& view,
+                                const std::array<QPoint, 4>& devicePoints) {
     std::array<DocPoint, 4> d;
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         d[i] = view.ToDocument(devicePoints[i]);
     }
-    if (kind == ElementKind::CircularText) {
-        // The circle's centre is the middle of the lower edge, its radius half the width.
-        DocPoint& c0 = e->corners[0];
-        c0 = {(d[3].x + d[2].x) * 0.5f, d[2].y};
-        e->corners[2] = {d[1].x, c0.y};
-        e->corners[1] = {(c0.x + e->corners[2].x) * 0.5f, c0.y};
-        e->corners[3] = {2.0f * c0.x - e->corners[1].x, c0.y};
-    } else {
-        e->corners = d;
+    if (element.kind != ElementKind::CircularText) {
+        element.corners = d;
+        return;
     }
-    return e;
+    // The circle's centre is the middle of the lower edge, its radius half the width.
+    auto& c = element.corners;
+    c[0] = {(d[3].x + d[2].x) * 0.5f, d[2].y};
+    c[2] = {d[1].x, c[0].y};
+    c[1] = {(c[0].x + c[2].x) * 0.5f, c[0].y};
+    c[3] = {2.0f * c[0].x - c[1].x, c[0].y};
 }
 
 ElementPtr CreateBlankElement() {
@@ -116,6 +121,10 @@ void ScaleElement(Element& element, float sx, float sy, float cx, float cy) {
 
 void RotateElement(Element& element, float angle, float cx, float cy) {
     element.halfTurned ^= 1;
+    TurnElement(element, angle, cx, cy);
+}
+
+void TurnElement(Element& element, float angle, float cx, float cy) {
     const float cosA = std::cos(angle);
     const float sinA = std::sin(angle);
     for (DocPoint& c : element.corners) {

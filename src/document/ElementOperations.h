@@ -17,6 +17,12 @@ class ElementOwner;
 ElementPtr CreateElement(const ElementOwner& view, int page, ElementKind kind,
                          const std::array<QPoint, 4>& devicePoints);
 
+// Sets the corners from four device points as CreateElement does (a circular text
+// takes its circle from the rectangle's lower edge): a shape being drawn follows the
+// pointer this way.
+void SetCornersFromDevicePoints(Element& element, const ElementOwner& view,
+                                const std::array<QPoint, 4>& devicePoints);
+
 // The element the loader fills in field by field.
 ElementPtr CreateBlankElement();
 
@@ -33,8 +39,13 @@ void AssignElement(Element& target, const Element& source);
 
 void MoveElement(Element& element, float dx, float dy);
 void ScaleElement(Element& element, float sx, float sy, float cx, float cy);
-// Turns about (cx, cy) by `angle` radians and toggles halfTurned.
+// Turns about (cx, cy) by `angle` radians and toggles halfTurned: the half turn of a
+// face printed upside down and of "Girar texto", which turns pictures and gradients
+// with the element.
 void RotateElement(Element& element, float angle, float cx, float cy);
+// Turns the corners alone, as the rotation handle does: a box turned a few degrees
+// keeps its gradient (and halfTurned) as it was.
+void TurnElement(Element& element, float angle, float cx, float cy);
 
 // A half turn as the program passes it: pi as a 32-bit float.
 inline constexpr float kHalfTurn = 3.14159265358979323846f;

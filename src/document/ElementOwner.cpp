@@ -20,10 +20,10 @@ std::int64_t Truncate(float v) {
     return std::int64_t(v);
 }
 
-// Device coordinates are kept within ±(2^30 − 1): a billion pixels beyond any device,
-// and far enough inside the int range that the difference of two of them, or one
-// moved by a handle's or a pen's few pixels, cannot overflow.
-constexpr std::int64_t kDeviceLimit = (std::int64_t(1) << 30) - 1;
+// Device pixels are kept within ±2^29: far beyond any screen or printer page, and far
+// enough inside the int range that a rectangle around such a point, a handle's square
+// next to it or the width between two of them never overflows.
+constexpr std::int64_t kDeviceLimit = std::int64_t(1) << 29;
 
 int ClampToDevice(std::int64_t v) {
     return int(v < -kDeviceLimit ? -kDeviceLimit : v > kDeviceLimit ? kDeviceLimit : v);

@@ -23,8 +23,8 @@ public:
     virtual bool ShowsElementFrames() const { return false; }
 
     // trunc(x) × zoom / 400 + origin, in integer arithmetic; no origin while printing.
-    // The result is kept within ±(2^30 − 1), so sums and differences of device points
-    // stay within int.
+    // Kept within ±2^29 pixels, so that boxes and handles around it, and sums and
+    // differences of device points, never overflow.
     QPoint ToDevice(DocPoint p) const;
     // (device − origin) × 400 / zoom.
     DocPoint ToDocument(QPoint device) const;

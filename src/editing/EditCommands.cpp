@@ -29,6 +29,14 @@ void RegisterEditCommands(EditingSession& session) {
     table.Add({cmd::kDelete, [undo] { undo->DeleteSelection(); }, copyable});
     table.Add({cmd::kClearPage, [undo] { undo->ClearPage(); }, copyable});
 
+    // The element context menu's own items act on the element it was opened for, which
+    // the right press made the only one selected.
+    table.Add({cmd::kDeleteElement, [undo] { undo->DeleteSelection(); },
+               [s] { return s->Ready() && s->SelectedCount() == 1; }});
+    table.Add({cmd::kUngroup, [s] { s->DissolveSelectedGroups(); },
+               [s] { return s->Ready() && s->SelectionLeadsGroup(); }});
+    table.Add({cmd::kLeaveMenu, [] {}, ready});
+
     table.Add({cmd::kToFront, [stacking] { stacking->BringToFront(); }, selection});
     table.Add({cmd::kToBack, [stacking] { stacking->SendToBack(); }, selection});
     table.Add({cmd::kStepForward, [stacking] { stacking->StepForward(); }, selection});

@@ -75,6 +75,27 @@ void EditingSession::ShowFace(int face) {
     document_.SelectFace(face);
 }
 
+void EditingSession::DissolveSelectedGroups() {
+    if (!SelectionLeadsGroup()) {
+        return;
+    }
+    const auto edit = Edit(EditScope::Undoable);
+    for (const Element& e : document_.elements) {
+        if (e.selected && e.IsLeader()) {
+            document_.DissolveGroup(e.groupId);
+        }
+    }
+}
+
+bool EditingSession::SelectionLeadsGroup() const {
+    for (const Element& e : document_.elements) {
+        if (e.selected && e.IsLeader()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // --- DocumentHost ---------------------------------------------------------------------
 
 void EditingSession::DocumentChanged() {

@@ -11,6 +11,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace quenby {
 
 class EditorView;
@@ -59,6 +61,11 @@ public:
 
     // Opens one change to the document; see EditScope for the kinds.
     [[nodiscard]] EditScope Edit(EditScope::Kind kind) { return EditScope(undo_, kind); }
+    // The same for a change that spans several events, a drag of the mouse from its
+    // press to its release: it reports when the returned scope is destroyed.
+    [[nodiscard]] std::unique_ptr<EditScope> EditAcross(EditScope::Kind kind) {
+        return std::make_unique<EditScope>(undo_, kind);
+    }
 
     // The window that shows the document; null detaches it.
     void AttachView(EditorView* view) { view_ = view; }
@@ -89,6 +96,10 @@ public:
     void SelectAll();
     // Commands 1600..1603: a card's face, with nothing selected.
     void ShowFace(int face);
+    // Command 8079 ("Separar"): every selected group leader and its followers become
+    // plain elements; an undo step.
+    void DissolveSelectedGroups();
+    bool SelectionLeadsGroup() const;
 
 signals:
     // Once after every change to the document or to what the commands read.

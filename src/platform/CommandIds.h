@@ -48,7 +48,8 @@ inline constexpr int kTextFont = 8070;
 inline constexpr int kEditText = 8071;
 inline constexpr int kTurnText = 8084;
 inline constexpr int kDeleteElement = 8075;
-inline constexpr int kContextA = 8079;
+inline constexpr int kLeaveMenu = 8076;  // "Salir de este menú": closes the context menu
+inline constexpr int kUngroup = 8079;    // "Separar": the group becomes plain elements
 inline constexpr int kContextB = 8090;
 
 inline constexpr int kShowMargins = 1724;

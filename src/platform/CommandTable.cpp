@@ -69,8 +69,9 @@ bool CommandTable::Execute(int id) {
         Refresh();
         return false;
     }
+    emit AboutToExecute(id);
     // Copied: the command may replace rows (a later folder taking a command over).
-    const std::function<void()> run = it->second.row.run;
+    const std::function<void()> run = entries_.at(id).row.run;
     if (run) {
         run();
     }

@@ -61,6 +61,11 @@ public:
     // Refreshes every `intervalMs` while the event loop runs.
     void StartIdleRefresh(int intervalMs = 200);
 
+signals:
+    // A command its enabler allows is about to run: a drag of the mouse still under
+    // way ends first, so that nothing changes the document beneath it.
+    void AboutToExecute(int id);
+
 private:
     struct Entry {
         QAction* action;

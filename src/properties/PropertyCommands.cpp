@@ -41,7 +41,6 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
     });
     const auto text = oneOf(IsTextKind);
     const auto circular = oneOf([](ElementKind k) { return k == ElementKind::CircularText; });
-    const auto anyOne = oneOf([](ElementKind) { return true; });
 
     table.Add({cmd::kPageColour, [s, parent] { ChoosePageColour(*s, parent); },
                [s] { return s->Ready(); }});
@@ -54,8 +53,6 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
         table.Add({command, {}, text});
     }
     table.Add({cmd::kTurnText, {}, circular});
-    table.Add({cmd::kDeleteElement, {}, anyOne});
-    table.Add({cmd::kContextA, {}});
     table.Add({cmd::kContextB, {}});
 }
 

@@ -1,10 +1,12 @@
 #include "view/EditorWindow.h"
 
 #include "editing/EditingSession.h"
+#include "editing/MouseEditing.h"
 #include "platform/CommandIds.h"
 #include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
 #include "print/dialogs/PrintCommands.h"
+#include "view/EditorToolContext.h"
 #include "view/HorizontalRuler.h"
 #include "view/Ruler.h"
 #include "view/VerticalRuler.h"
@@ -34,6 +36,8 @@ EditorWindow::EditorWindow(EditingSession& session, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setCursor(Qt::ArrowCursor);
+    // Moves come without a button too: the pointer's position and the hover cursor.
+    viewport()->setMouseTracking(true);
 
     // Steps of ten pixels over a nominal range until the window first gets its size.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
@@ -43,6 +47,9 @@ EditorWindow::EditorWindow(EditingSession& session, QWidget* parent)
 
     SetPixelsPerMm(logicalDpiX() / 25.4);
 
+    toolContext_ = std::make_unique<EditorToolContext>(*this);
+    mouse_ = std::make_unique<MouseEditing>(session_, *toolContext_);
+
     session_.AttachView(this);
     connect(&session_, &EditingSession::Changed, this, &EditorWindow::Redraw);
     connect(&session_, &EditingSession::StartScreenChanged, this,
@@ -50,7 +57,14 @@ EditorWindow::EditorWindow(EditingSession& session, QWidget* parent)
 }
 
 EditorWindow::~EditorWindow() {
+    // A drag still under way ends with the window, without repainting it.
+    disconnect(&session_, nullptr, this, nullptr);
+    mouse_.reset();
     session_.AttachView(nullptr);
+}
+
+void EditorWindow::SetArtwork(const ArtworkLocations* locations, std::function<int()> language) {
+    toolContext_->SetArtwork(locations, std::move(language));
 }
 
 // --- Zoom --------------------------------------------------------------------------------
@@ -204,17 +218,26 @@ void EditorWindow::OnStartScreenChanged(bool up) {
 }
 
 void EditorWindow::AbandonDrag() {
-    session_.SetTool(kSelectTool);
-    viewport()->setCursor(Qt::ArrowCursor);
-    drawing_ = false;
-    resizing_ = false;
-    moving_ = false;
+    if (!mouse_->CancelDrag()) {
+        session_.SetTool(kSelectTool);
+    }
     Redraw();
 }
 
-void EditorWindow::RulerCornerPressed(QPoint point) {
-    // The mouse editing starts the crosshair from here (a negative x marks it).
-    lastCornerPress_ = point;
+void EditorWindow::RulerCornerPressed() {
+    mouse_->RulerCornerPressed();
+}
+
+bool EditorWindow::CrosshairUnderWay() const {
+    return mouse_->Dragging();
+}
+
+void EditorWindow::RulerDragMoved(QPoint globalPos) {
+    mouse_->Move(viewport()->mapFromGlobal(globalPos));
+}
+
+void EditorWindow::RulerDragReleased(QPoint globalPos) {
+    mouse_->LeftRelease(viewport()->mapFromGlobal(globalPos));
 }
 
 // --- Painting ------------------------------------------------------------------------------------
@@ -277,12 +300,18 @@ void EditorWindow::RenderIfPending() {
     if (renderPending_) {
         renderPending_ = false;
         RenderView(surface_);
+        ++surfaceGeneration_;
     }
 }
 
 QImage& EditorWindow::Surface() {
     RenderIfPending();
     return surface_;
+}
+
+int EditorWindow::SurfaceGeneration() {
+    RenderIfPending();
+    return surfaceGeneration_;
 }
 
 EditorWindow::DirectDrawing::DirectDrawing(EditorWindow& editor) : editor_(editor) {
@@ -356,6 +385,29 @@ void EditorWindow::keyPressEvent(QKeyEvent* event) {
             // idle key must not mark the document modified nor replace the snapshot).
             session_.commands().Execute(cmd::kDelete);
             break;
+        case Qt::Key_Escape:
+            if (mouse_->CancelDrag()) {
+                return;
+            }
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            // The selection steps a pixel, ten with Shift; with nothing selected the
+            // keys scroll the view.
+            const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+            const int dx = event->key() == Qt::Key_Left    ? -step
+                           : event->key() == Qt::Key_Right ? step
+                                                           : 0;
+            const int dy = event->key() == Qt::Key_Up     ? -step
+                           : event->key() == Qt::Key_Down ? step
+                                                          : 0;
+            if (mouse_->Nudge(dx, dy)) {
+                return;
+            }
+            break;
+        }
         default:
             break;
     }
@@ -369,13 +421,56 @@ void EditorWindow::keyReleaseEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 
+void EditorWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        mouse_->LeftPress(at, event->modifiers() & Qt::ControlModifier);
+    } else if (event->button() == Qt::RightButton) {
+        mouse_->RightPress(at);
+    }
+}
+
+void EditorWindow::mouseMoveEvent(QMouseEvent* event) {
+    mouse_->Move(event->position().toPoint());
+}
+
 void EditorWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
     // The window holds the mouse from the press on: a release over a ruler arrives here.
-    if (event->button() == Qt::LeftButton && RulerAt(event->globalPosition().toPoint())) {
+    if (RulerAt(event->globalPosition().toPoint())) {
         AbandonDrag();
         return;
     }
-    QAbstractScrollArea::mouseReleaseEvent(event);
+    mouse_->LeftRelease(event->position().toPoint());
+}
+
+void EditorWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        mouse_->DoubleClick(event->position().toPoint());
+    }
+}
+
+void EditorWindow::focusOutEvent(QFocusEvent* event) {
+    // The pointer's release will not come here once another window has the focus.
+    mouse_->CancelDrag();
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+void EditorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        mouse_->CancelDrag();
+    }
+    QAbstractScrollArea::changeEvent(event);
+}
+
+bool EditorWindow::viewportEvent(QEvent* event) {
+    // Another window took the pointer from the page in the middle of a drag.
+    if (event->type() == QEvent::UngrabMouse) {
+        mouse_->CancelDrag();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 Ruler* EditorWindow::RulerAt(QPoint globalPos) const {

@@ -9,10 +9,16 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <functional>
+#include <memory>
+
 namespace quenby {
 
+class ArtworkLocations;
 class EditingSession;
+class EditorToolContext;
 class HorizontalRuler;
+class MouseEditing;
 class PrinterObject;
 class Ruler;
 class VerticalRuler;
@@ -20,7 +26,9 @@ class VerticalRuler;
 // The frame's client window: it shows the current face of the editing session's
 // document on the desk at the chosen zoom, scrolled, and repaints whenever the session
 // reports a change. It gives the session the page view's zoom and origin; the document
-// and everything that edits it live in the session.
+// and everything that edits it live in the session. The mouse and the editing keys go
+// to the session's mouse editing (editing/MouseEditing), which this window only
+// forwards to.
 //
 // Everything the window shows is drawn into a client-sized image, the surface; a paint
 // of the window copies the surface to the screen. A full repaint renders the view into
@@ -87,10 +95,16 @@ public:
     bool ControlDown() const { return controlDown_; }
     // A drag ended over a ruler: back to the select tool, nothing half-drawn kept.
     void AbandonDrag();
-    // The left button went down in the horizontal ruler's corner square; `point` is
-    // the press with both coordinates negated (the start of the crosshair).
-    void RulerCornerPressed(QPoint point);
-    QPoint LastRulerCornerPress() const { return lastCornerPress_; }
+    // The left button went down in the horizontal ruler's corner square (the start of
+    // the crosshair); then the ruler passes on the pointer's moves and the release,
+    // in global coordinates, while the crosshair lasts.
+    void RulerCornerPressed();
+    bool CrosshairUnderWay() const;
+    void RulerDragMoved(QPoint globalPos);
+    void RulerDragReleased(QPoint globalPos);
+    MouseEditing& mouse() { return *mouse_; }
+    // Where the picture and calendar tools find their artwork, and the language.
+    void SetArtwork(const ArtworkLocations* locations, std::function<int()> language);
 
     // --- Painting --------------------------------------------------------------------------
     // The whole view is rendered again and shown.
@@ -98,11 +112,14 @@ public:
     // The view and both rulers (the R and F3 keys).
     void RedrawAll();
     void SetPaintingSuspended(bool suspended);  // while the template browser runs
+    bool PaintingSuspended() const { return paintingSuspended_; }
     void SetPrintJobRunning(bool running);
     // Renders the view into `target` (client-sized) as a paint does; returns the face.
     QRect RenderView(QImage& target);
     // The client-sized surface the window shows, rendered if a repaint is pending.
     QImage& Surface();
+    // How many times the surface was rendered afresh; a repaint that is due first.
+    int SurfaceGeneration();
 
     // Draws into the surface between repaints in the not-XOR mode, in client pixels;
     // the window shows the result when the drawing ends.
@@ -141,6 +158,8 @@ signals:
     void FirstPaint();
     void PageLayoutRefreshed();
     void CloseOverlayPanelRequested();
+    // The status bar's pointer panes, "X = 12.5mm" and "Y = 40.0mm".
+    void PointerPanesChanged(const QString& x, const QString& y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -148,7 +167,13 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -175,12 +200,11 @@ private:
     bool paintingSuspended_ = false;
     bool printJobRunning_ = false;
 
+    int surfaceGeneration_ = 0;
+
     bool controlDown_ = false;
-    // Drag states of the mouse editing; a release over a ruler clears them.
-    bool drawing_ = false;
-    bool resizing_ = false;
-    bool moving_ = false;
-    QPoint lastCornerPress_;
+    std::unique_ptr<EditorToolContext> toolContext_;
+    std::unique_ptr<MouseEditing> mouse_;
 
     QPointer<Ruler> horizontalRuler_;
     QPointer<Ruler> verticalRuler_;

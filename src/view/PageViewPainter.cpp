@@ -53,11 +53,11 @@ void PaintPageSetFace(QPainter& painter, const Document& doc, const PageViewStat
     painter.setBrush(Qt::NoBrush);
     for (int k = 1; k < across; ++k) {
         const int x = face.x() + k * tileWidth;
-        painter.drawLine(x, face.y(), x, view::BottomOf(face) - 1);
+        painter.drawLine(x, face.y(), x, BottomOf(face) - 1);
     }
     for (int k = 1; k < down; ++k) {
         const int y = face.y() + k * tileHeight;
-        painter.drawLine(face.x(), y, view::RightOf(face) - 1, y);
+        painter.drawLine(face.x(), y, RightOf(face) - 1, y);
     }
     if (doc.showMargins && !state.printableDocUnits.isEmpty()) {
         const QRect sheetArea =
@@ -77,8 +77,8 @@ void PaintCardFace(QPainter& painter, const Document& doc, const PageViewState& 
     painter.setBrush(Qt::NoBrush);
     DrawFrame(painter, face);
 
-    view::DrawPageFlap(painter, view::PageFlapFor(face, doc.currentPage, doc.cardType));
-    view::DrawDogEar(painter, view::DogEarFor(face, doc.currentPage, doc.cardType));
+    view::DrawPageFlap(painter, PageFlapFor(face, doc.currentPage, doc.cardType));
+    view::DrawDogEar(painter, DogEarFor(face, doc.currentPage, doc.cardType));
 
     if (doc.showMargins && !state.printableDocUnits.isEmpty()) {
         const QRect sheetArea =
@@ -128,6 +128,15 @@ double GridPhase(int zoomPercent, int origin, double spacing) {
 
 }  // namespace
 
+void PaintFaceBackground(QPainter& painter, const Document& doc, const PageViewState& state,
+                         const QRect& face) {
+    if (doc.isCard == kPageSet) {
+        PaintPageSetFace(painter, doc, state, face);
+    } else if (doc.isCard == kCard) {
+        PaintCardFace(painter, doc, state, face);
+    }
+}
+
 void PaintDotGrid(QPainter& painter, const Document& doc, const PageViewState& state,
                   const QRect& face) {
     if (doc.gridSpacingX <= 0 || doc.gridSpacingY <= 0) {
@@ -143,9 +152,9 @@ void PaintDotGrid(QPainter& painter, const Document& doc, const PageViewState& s
     const double py = GridPhase(state.zoomPercent, doc.originY, sy);
     const QRect visible = state.clientRect.translated(state.scroll);
     const std::vector<int> xs =
-        GridPositions(face.x(), view::RightOf(face), sx, px, visible.x(), view::RightOf(visible));
+        GridPositions(face.x(), RightOf(face), sx, px, visible.x(), RightOf(visible));
     const std::vector<int> ys =
-        GridPositions(face.y(), view::BottomOf(face), sy, py, visible.y(), view::BottomOf(visible));
+        GridPositions(face.y(), BottomOf(face), sy, py, visible.y(), BottomOf(visible));
     if (xs.empty() || ys.empty()) {
         return;
     }
@@ -199,11 +208,7 @@ QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState&
         if (!face.isEmpty()) {
             painter.save();
             painter.translate(-state.scroll);
-            if (doc.isCard == kPageSet) {
-                PaintPageSetFace(painter, doc, state, face);
-            } else {
-                PaintCardFace(painter, doc, state, face);
-            }
+            PaintFaceBackground(painter, doc, state, face);
             painter.restore();
             if (doc.viewSwitchA) {
                 PaintDotGrid(painter, doc, state, face);

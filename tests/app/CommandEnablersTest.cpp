@@ -66,7 +66,7 @@ TEST_F(CommandEnablersTest, OnlyTheAlwaysCommandsStayOnWhileTheStartScreenShows)
     session().undo().CopySelection();
     session().undo().TakeSnapshot();
     commands().Refresh();
-    const std::vector<int> always{24331, 24332, 11845, 24338, 24310, 8079,
+    const std::vector<int> always{24331, 24332, 11845, 24338, 24310,
                                   8090,  8432,  11846, 11847, 2009};
     int greyed = 0;
     for (int id : commands().Ids()) {

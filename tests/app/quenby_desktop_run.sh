@@ -139,18 +139,23 @@ rc=$?
 grep -q '^\[Toolbar4\]' "$config" || fail "the toolbars were not written"
 echo "ok: save question"
 
-# 5. A card template: Ctrl+A selects the front's elements only, Delete removes them and
-#    Ctrl+Z brings them back; what Save As writes holds every element again.
+# 5. The template browser from the start screen, with real input: it opens on "Tarjetas";
+#    Shift+Tab reaches the kinds and Down switches to "Carteles y rótulos", listing its
+#    templates with their pictures; Return opens the first one as an untitled copy, and
+#    what Save As writes is that template.
 tool=$(dirname "$quenby")/quenby-tool
-template=$(dirname "$quenby")/../share/quenby/Templates/1/Corazones.wxd
-[ -f "$template" ] || fail "no card template at $template"
+templates=$(dirname "$quenby")/../share/quenby/Templates
 elements() { "$tool" info "$1" 2>/dev/null | grep -c '"kind"'; }
 on_face() { "$tool" info "$1" 2>/dev/null | grep -c "\"page\": $2,"; }
-all=$(elements "$template")
-front=$(on_face "$template" 0)
-[ "$all" -gt "$front" ] && [ "$front" -gt 0 ] || fail "the template has no elements beside the front"
-save_as() {  # frame file
-    press "$1" alt+f Down Down Down Return   # Fichero > Guardar como...
+layout() { "$tool" info "$1" 2>/dev/null | grep -E '"(isCard|tilesAcross|tilesDown|paperSize)"' | tr -d ' \n'; }
+save_as() {  # frame file [named]
+    # Fichero > Guardar como...; Guardar above it is enabled, and walked over, only
+    # for a named document with changes.
+    if [ "${3:-}" = named ]; then
+        press "$1" alt+f Down Down Down Down Return
+    else
+        press "$1" alt+f Down Down Down Return
+    fi
     local dialog
     dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no Save As dialog"
     sleep 0.5
@@ -163,12 +168,47 @@ save_as() {  # frame file
     done
     fail "Save As wrote nothing to $2"
 }
-start_and_press 287 template
-dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no template dialog"
+# The first poster the browser lists: language 0's and the wordless ones, by their bytes.
+poster=$templates/2/$(cd "$templates/2" && LC_ALL=C ls | grep -v '^[1-9]' | head -1)
+[ -f "$poster" ] || fail "no poster template in $templates/2"
+start_and_press 287 posters
+browser=$(wait_window '^Seleccionar una plantilla$' 100000) || fail "no template browser"
 sleep 0.5
-press "$dialog" ctrl+a
-xdotool type --delay 20 "$(readlink -f "$template")"
-xdotool key Return
+import -window root "$shots/template-browser.png"
+press "$browser" shift+Tab Down
+sleep 0.5
+import -window root "$shots/template-browser-posters.png"
+press "$browser" Return
+sleep 1
+frame=$(wait_window "$title" 100000 801) || fail "no main frame after the poster template"
+find_window "$title" 800 >/dev/null && fail "the start screen is still up after the template"
+find_window '^Seleccionar una plantilla$' 100000 >/dev/null && fail "the browser is still up"
+import -window root "$shots/template-poster.png"
+save_as "$frame" "$work/cartel.wxd"
+[ "$(layout "$work/cartel.wxd")" = "$(layout "$poster")" ] ||
+    fail "the poster saved is laid out as $(layout "$work/cartel.wxd"), not as $(layout "$poster")"
+[ "$(elements "$work/cartel.wxd")" -eq "$(elements "$poster")" ] ||
+    fail "the poster saved holds $(elements "$work/cartel.wxd") elements, not $(elements "$poster")"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the saved poster did not close cleanly ($rc)"
+echo "ok: template browser, category switch, save as"
+
+# 6. A card template chosen by typing its name in the browser's list: Ctrl+A selects
+#    the front's elements only, Delete removes them and Ctrl+Z brings them back; what
+#    Save As writes holds every element again.
+template=$templates/1/Corazones.wxd
+[ -f "$template" ] || fail "no card template at $template"
+all=$(elements "$template")
+front=$(on_face "$template" 0)
+[ "$all" -gt "$front" ] && [ "$front" -gt 0 ] || fail "the template has no elements beside the front"
+start_and_press 287 card-template
+browser=$(wait_window '^Seleccionar una plantilla$' 100000) || fail "no template browser"
+sleep 0.5
+press "$browser" c o r
+sleep 0.5
+press "$browser" Return
 sleep 1
 frame=$(wait_window "$title" 100000 801) || fail "no main frame after the template"
 find_window "$title" 800 >/dev/null && fail "the start screen is still up after the template"
@@ -182,7 +222,7 @@ save_as "$frame" "$work/sin-portada.wxd"
 press "$frame" ctrl+z
 sleep 0.5
 import -window root "$shots/template-undone.png"
-save_as "$frame" "$work/deshecho.wxd"
+save_as "$frame" "$work/deshecho.wxd" named
 [ "$(elements "$work/deshecho.wxd")" -eq "$all" ] ||
     fail "after Ctrl+Z the saved card holds $(elements "$work/deshecho.wxd") of $all elements"
 press "$frame" alt+F4
@@ -190,4 +230,69 @@ wait_exit
 rc=$?
 [ "$rc" -eq 0 ] || fail "the saved card did not close cleanly ($rc)"
 echo "ok: template, select all, delete, undo, save as"
+
+# 7. The mouse on a new card: a box drawn with the box tool, moved by a second press,
+#    stretched by its lower right handle, and the stretch undone; each step saved and
+#    checked in document units (u: units per screen pixel at the zoom shown; the
+#    corner a stretch keeps may shift by a pixel, as the handle points are whole pixels).
+box() {  # file: "count left top right bottom" of the boxes
+    "$tool" info "$1" 2>/dev/null | python3 -c '
+import json, sys
+boxes = [e for e in json.load(sys.stdin)["elements"] if e["kind"] == 2]
+c = boxes[0]["corners"] if boxes else [[0, 0]] * 4
+print(len(boxes), *(round(v, 2) for v in (c[0][0], c[0][1], c[2][0], c[2][1])))'
+}
+near() {  # value expected tolerance
+    python3 -c "import sys; sys.exit(abs($1 - ($2)) > $3)"
+}
+drag() {  # frame x1 y1 x2 y2: a left drag with real input, in steps
+    xdotool mousemove --window "$1" "$2" "$3" mousedown 1
+    sleep 0.2
+    xdotool mousemove --window "$1" $(( ($2 + $4) / 2 )) $(( ($3 + $5) / 2 ))
+    sleep 0.2
+    xdotool mousemove --window "$1" "$4" "$5"
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.5
+}
+rm -rf "$XDG_CONFIG_HOME"
+start_and_press 203 mouse
+dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (mouse)"
+sleep 0.3
+press "$dialog" Return
+sleep 1
+frame=$(wait_window "$title" 100000 801) || fail "no main frame (mouse)"
+press "$frame" alt+f Right Right Right Down Down Down Down Return   # Insertar > Rectángulo
+sleep 0.3
+drag "$frame" 420 350 620 470
+import -window root "$shots/mouse-box-drawn.png"
+save_as "$frame" "$work/cuadro.wxd"
+read -r count left top right bottom <<<"$(box "$work/cuadro.wxd")"
+[ "$count" -eq 1 ] || fail "drawing with the box tool made $count boxes"
+u=$(python3 -c "print(($right - $left) / 200)")
+near "$u" 0 0.5 && fail "the drawn box has no width"
+near "$bottom - $top" "120 * $u" "2 * $u" || fail "the drawn box is $left,$top-$right,$bottom, not 200 × 120 pixels"
+drag "$frame" 520 410 570 440   # the box is selected: the press moves it
+save_as "$frame" "$work/movido.wxd" named
+read -r count left2 top2 right2 bottom2 <<<"$(box "$work/movido.wxd")"
+near "$left2" "$left + 50 * $u" "$u" && near "$top2" "$top + 30 * $u" "$u" &&
+    near "$right2 - $left2" "$right - $left" 0.01 ||
+    fail "moving took the box from $left,$top to $left2,$top2, not by 50 × 30 pixels"
+drag "$frame" 676 506 716 526   # handle 3, six pixels out from the lower right corner
+import -window root "$shots/mouse-box-stretched.png"
+save_as "$frame" "$work/estirado.wxd" named
+read -r count left3 top3 right3 bottom3 <<<"$(box "$work/estirado.wxd")"
+near "$left3" "$left2" "$u" && near "$top3" "$top2" "$u" &&
+    near "$right3" "$right2 + 40 * $u" "2 * $u" && near "$bottom3" "$bottom2 + 20 * $u" "2 * $u" ||
+    fail "stretching made the box $left3,$top3-$right3,$bottom3 from $left2,$top2-$right2,$bottom2"
+press "$frame" ctrl+z
+sleep 0.5
+save_as "$frame" "$work/deshecho-estirado.wxd" named
+[ "$(box "$work/deshecho-estirado.wxd")" = "$(box "$work/movido.wxd")" ] ||
+    fail "Ctrl+Z did not take the stretch back: $(box "$work/deshecho-estirado.wxd")"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the drawn card did not close cleanly ($rc)"
+echo "ok: mouse: draw, move, stretch, undo"
 exit 0

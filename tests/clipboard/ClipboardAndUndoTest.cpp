@@ -99,6 +99,15 @@ TEST_F(ClipboardAndUndoTest, UndoAfterPasteRestoresSelectionFreeStateOnce) {
     EXPECT_EQ(doc.elements.Count(), 2);
 }
 
+TEST_F(ClipboardAndUndoTest, UndoAfterASaveLeavesTheDocumentToSaveAgain) {
+    Add(TaggedBox(1, true));
+    clip.DeleteSelection();
+    doc.modified = false;  // saved with the box deleted
+    clip.RestoreSnapshot();
+    EXPECT_EQ(Tags(doc.elements), (std::vector<int>{1}));
+    EXPECT_TRUE(doc.modified);
+}
+
 TEST_F(ClipboardAndUndoTest, CutThenUndoGoesBackPastTheCutToTheLastSnapshot) {
     Add(TaggedBox(1, true));
     Add(TaggedBox(2));

@@ -338,13 +338,15 @@ TEST_F(EditorWindowTest, FaceCommandsTurnACardAndClearTheSelection) {
 TEST_F(EditorWindowTest, RulerCornerPressAndReleaseReachTheEditor) {
     MakeCard(3);
     QTest::mousePress(view.horizontal, Qt::LeftButton, {}, QPoint(5, 7));
-    EXPECT_EQ(editor().LastRulerCornerPress(), QPoint(-5, -7));
+    EXPECT_TRUE(editor().CrosshairUnderWay());
     QTest::mouseRelease(view.horizontal, Qt::LeftButton, {}, QPoint(5, 7));
+    EXPECT_FALSE(editor().CrosshairUnderWay());  // released off the page: no origin
+    EXPECT_EQ(doc().originX, 0);
     view.session.SetTool(kBoxTool);  // a box being drawn
     QTest::mousePress(view.vertical, Qt::LeftButton, {}, QPoint(10, 60));
     QTest::mouseRelease(view.vertical, Qt::LeftButton, {}, QPoint(10, 60));
     EXPECT_EQ(view.session.Tool(), kSelectTool);
-    EXPECT_EQ(editor().LastRulerCornerPress(), QPoint(-5, -7));  // not the corner
+    EXPECT_FALSE(editor().CrosshairUnderWay());  // not the corner
 }
 
 TEST_F(EditorWindowTest, ReleaseOverARulerAfterAPressOnThePageAbandonsTheDrag) {
