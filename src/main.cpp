@@ -1,7 +1,9 @@
+#include "app/CommandLine.h"
 #include "app/StudioApp.h"
 #include "platform/ProcessSignals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,6 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quenby"));
     QApplication::setOrganizationName(QStringLiteral("Wexmoor Arts"));
+    // The desktop entry's name: the desktop ties the windows to the program's entry
+    // and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUENBY_APP_ID));
 
     // The program speaks Spanish whatever the desktop's language: the standard
     // buttons and dialogs of the toolkit too.
@@ -21,6 +26,7 @@ int main(int argc, char** argv) {
     }
 
     quenby::StudioApp studio;
+    studio.OpenAtStart(quenby::DocumentToOpen(QApplication::arguments(), QDir::currentPath()));
     studio.Start();
     return QApplication::exec();
 }

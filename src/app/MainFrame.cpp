@@ -23,6 +23,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -33,9 +34,10 @@ namespace {
 constexpr std::array<int, 4> kComboIds{cmd::kZoomList, cmd::kPaperList, cmd::kAcrossList,
                                        cmd::kDownList};
 constexpr std::array<int, 4> kComboWidths{100, 100, 120, 120};
-// What a screen reader calls each list: "Zoom", "Tamaño de papel", "Páginas al lado",
-// "Páginas abajo".
-constexpr std::array<int, 4> kComboNames{str::kZoomLabel, str::kPaperSizeLabel, 8054, 8055};
+// What each list chooses, for screen readers: "Zoom", "Tamaño de papel", "Páginas al
+// lado", "Páginas abajo".
+constexpr std::array<int, 4> kComboNames{str::kZoomLabel, str::kPaperSizeLabel, str::kPagesAcross,
+                                         str::kPagesDown};
 constexpr std::array<int, 4> kPaneIds{2000, 2001, 2002, 2003};
 constexpr std::array<int, 4> kPaneChars{20, 6, 7, 7};
 
@@ -128,8 +130,11 @@ void MainFrame::BuildComboBoxes() {
     for (std::size_t i = 0; i < combos_.size(); ++i) {
         auto* combo = new QComboBox(gadgetStore_);
         combo->setObjectName(QStringLiteral("Combo%1").arg(kComboIds[i]));
-        combo->setFixedWidth(kComboWidths[i]);
+        // On Linux the bus names a list by its current choice; what it chooses goes
+        // in the description there, in the name elsewhere.
         combo->setAccessibleName(ResourceString(kComboNames[i]).trimmed());
+        combo->setAccessibleDescription(combo->accessibleName());
+        combo->setFixedWidth(kComboWidths[i]);
         combo->setMaxVisibleItems(10);       // about 200 pixels when dropped
         combo->setFocusPolicy(Qt::NoFocus);  // the keys stay with the page view
         combo->setEnabled(false);
@@ -186,6 +191,10 @@ void MainFrame::BuildToolbars() {
         toolbar->setMovable(true);
         toolbar->setFloatable(options_.noFloatingToolbars == 0);
         toolbar->hide();
+        // The arrow that shows the buttons a short bar has no room for.
+        if (auto* more = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+            more->setAccessibleName(QStringLiteral("Más botones"));
+        }
         ApplyButtonStyle(toolbar);
         toolbars_[i] = toolbar;
     }
@@ -214,6 +223,12 @@ void MainFrame::PlaceGadget(int index, int id) {
         const int maxChars = std::clamp(options_.maxChars, 1, 64);
         action->setIconText(ToolTipHint(id).left(maxChars));
         toolbar->addAction(action);
+        // The button shows a picture and a few letters at most: a screen reader gets
+        // the command's whole name.
+        if (QWidget* button = toolbar->widgetForAction(action)) {
+            button->setAccessibleName(AccessibleCommandName(id));
+            button->setAccessibleDescription(StatusHint(id));
+        }
     }
     gadgets_[index].push_back(id);
 }

@@ -5,6 +5,7 @@
 #include "app/DisplayCheck.h"
 #include "app/HelpLauncher.h"
 #include "app/MainFrame.h"
+#include "app/PageViewName.h"
 #include "app/StartScreen.h"
 #include "app/ToolbarSettings.h"
 #include "document/Document.h"
@@ -52,8 +53,8 @@ namespace quenby {
 
 namespace {
 
-const QUrl kProductSite(QStringLiteral("https://www.wexmoorarts.example/craftbox/"));
-const QUrl kQuestionsPage(QStringLiteral("https://www.wexmoorarts.example/craftbox/preguntas/"));
+const QUrl kProductSite(QStringLiteral(QUENBY_WEB_ADDRESS));
+const QUrl kQuestionsPage(QStringLiteral(QUENBY_WEB_ADDRESS "preguntas/"));
 
 }  // namespace
 
@@ -72,7 +73,7 @@ StudioApp::StudioApp(StudioPaths paths, const VolumeList* volumes) : paths_(std:
     sessionMessages_ = std::make_unique<WidgetMessageBoxes>(nullptr);
     sessionDialogs_ = std::make_unique<WidgetFileDialogs>(nullptr);
     session_ = std::make_unique<EditingSession>(*sessionMessages_, *sessionDialogs_);
-    session_->files().SetLastFolder(paths_.programFolder);
+    session_->files().SetLastFolder(paths_.documentsFolder);
 }
 
 StudioApp::~StudioApp() {
@@ -177,6 +178,17 @@ void StudioApp::ConnectEditor() {
         settings_->recentFiles().Add(path);
         RebuildRecentMenu();
     });
+    // The page view is named for the face it shows; the editor is the connection's
+    // context, so nothing names it once it is gone.
+    connect(session, &EditingSession::Changed, editor, [this] { NamePageView(); });
+    NamePageView();
+}
+
+void StudioApp::NamePageView() {
+    const QString name = PageViewName(session_->document());
+    if (editor_->accessibleName() != name) {
+        editor_->setAccessibleName(name);
+    }
 }
 
 void StudioApp::OnFirstPaint() {
@@ -192,7 +204,22 @@ void StudioApp::OnFirstPaint() {
         frame_->close();
         return;
     }
+    if (!startDocument_.isEmpty()) {
+        OpenStartDocument();
+        return;
+    }
     ShowStartScreen();
+}
+
+void StudioApp::OpenStartDocument() {
+    // As the start screen's open choice with the file already chosen: the start screen
+    // is up but hidden while the file is read, and shows only when it could not be.
+    PrepareStartScreen();
+    const QString before = session_->document().documentPath;
+    session_->files().OpenFile(startDocument_);
+    if (!LeaveStartScreenIfOpened(before)) {
+        ShowStartScreen();
+    }
 }
 
 bool StudioApp::CanClose() {
@@ -376,6 +403,14 @@ void StudioApp::SetTileCount(bool across, int row) {
 // ---- start screen ----
 
 void StudioApp::ShowStartScreen() {
+    PrepareStartScreen();
+    startScreen_->CentreOnScreen();
+    startScreen_->show();
+    startScreen_->raise();
+    startScreen_->activateWindow();
+}
+
+void StudioApp::PrepareStartScreen() {
     if (!startScreen_) {
         startScreen_ = new StartScreen(editor_);
         connect(startScreen_, &StartScreen::buttonChosen, this, &StudioApp::OnStartScreenButton);
@@ -388,10 +423,6 @@ void StudioApp::ShowStartScreen() {
          {frame_->zoomList(), frame_->paperList(), frame_->acrossList(), frame_->downList()}) {
         combo->setEnabled(false);
     }
-    startScreen_->CentreOnScreen();
-    startScreen_->show();
-    startScreen_->raise();
-    startScreen_->activateWindow();
 }
 
 void StudioApp::CloseStartScreen() {
@@ -512,11 +543,15 @@ bool StudioApp::BrowseTemplates(bool fromStartScreen) {
 }
 
 void StudioApp::StartOpen() {
-    Document& doc = session_->document();
-    const QString before = doc.documentPath;
+    const QString before = session_->document().documentPath;
     session_->files().Open();
+    LeaveStartScreenIfOpened(before);
+}
+
+bool StudioApp::LeaveStartScreenIfOpened(const QString& pathBefore) {
+    const Document& doc = session_->document();
     const bool opened = !doc.documentPath.isEmpty() && !doc.modified &&
-                        (doc.documentPath != before || doc.isCard != kNoLayout);
+                        (doc.documentPath != pathBefore || doc.isCard != kNoLayout);
     if (opened) {
         NoteRecentFile();
         if (startScreenUp()) {
@@ -524,6 +559,7 @@ void StudioApp::StartOpen() {
             CloseStartScreen();
         }
     }
+    return opened;
 }
 
 void StudioApp::OpenRecentFile(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentsFolder.h"
 #include "app/SettingsStore.h"
 #include "platform/ArtworkLocations.h"
 
@@ -30,6 +31,9 @@ struct StudioPaths {
     QString userSettingsFile = SettingsStore::DefaultUserFile();
     QString programFolder = ArtworkLocations::DefaultProgramFolder();
     QString helpViewer;  // empty: the viewer beside the executable
+    // Where the open and save dialogs start; the program folder is read-only once
+    // installed.
+    QString documentsFolder = DefaultDocumentsFolder();
 };
 
 // The application object: it owns the settings, the printer, the editing session, and
@@ -41,6 +45,11 @@ class StudioApp final : public QObject {
 public:
     explicit StudioApp(StudioPaths paths = {}, const VolumeList* volumes = nullptr);
     ~StudioApp() override;
+
+    // A document to open at the first paint in place of the start screen, as its open
+    // choice would (the command line's). When it cannot be read the start screen shows
+    // after the message, as after a failed open. Set before Start.
+    void OpenAtStart(const QString& path) { startDocument_ = path; }
 
     // Builds the frame and the editor, restores placement and toolbars and shows the
     // frame; the start screen follows at the editor's first paint.
@@ -74,6 +83,10 @@ private:
     void ConnectEditor();
     void RegisterShellCommands();
     void OnFirstPaint();
+    void PrepareStartScreen();
+    void OpenStartDocument();
+    bool LeaveStartScreenIfOpened(const QString& pathBefore);
+    void NamePageView();
     void ChoosePaper(int row);
     void ApplyTileLists();
     void SetTileCount(bool across, int row);
@@ -112,6 +125,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentActions_;
+    QString startDocument_;
     bool firstPaint_ = true;
     bool tilesEnabled_ = false;  // the across and down lists (page sets, not envelopes)
     bool noPrinter_ = false;

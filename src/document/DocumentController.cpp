@@ -108,12 +108,18 @@ void DocumentController::Open() {
     if (!path) {
         return;
     }
+    OpenFile(*path);
+}
+
+bool DocumentController::OpenFile(const QString& path) {
     ClearDocument();
-    lastFolder_ = FolderOf(*path);
-    if (LoadDocument(*path, /*quiet=*/false)) {
-        host_.AddRecentFile(*path);
+    lastFolder_ = FolderOf(path);
+    const bool loaded = LoadDocument(path, /*quiet=*/false);
+    if (loaded) {
+        host_.AddRecentFile(path);
     }
     doc_.modified = false;
+    return loaded;
 }
 
 void DocumentController::Save() {

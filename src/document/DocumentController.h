@@ -18,7 +18,8 @@ public:
     DocumentController(Document& doc, DocumentHost& host, MessageBoxes& messages,
                        FileDialogs& dialogs);
 
-    // The folder both file dialogs start in (initially the program's folder).
+    // The folder both file dialogs start in; the application sets where they begin, and
+    // every file chosen in them moves it to that file's folder for the rest of the run.
     const QString& LastFolder() const { return lastFolder_; }
     void SetLastFolder(const QString& folder) { lastFolder_ = folder; }
 
@@ -28,6 +29,10 @@ public:
     void NewDocument();
     // Command 24332.
     void Open();
+    // What Open does with the file chosen, for a file named elsewhere (the command
+    // line): the document is emptied, `path` read, its folder becomes the last folder.
+    // The save-changes question is the caller's. True when the file was read whole.
+    bool OpenFile(const QString& path);
     // Command 24333: to the document's own path, or through Save As.
     void Save();
     // Command 24334.

@@ -97,6 +97,17 @@ QString MenuText(int id) {
     return ToolTipHint(id);
 }
 
+QString AccessibleCommandName(int id) {
+    for (const MenuGroup& group : MainMenu()) {
+        for (const MenuItem& item : group.items) {
+            if (item.command == id && id != cmd::kSeparator) {
+                return QString::fromUtf8(item.text).section(u'\t', 0, 0).trimmed();
+            }
+        }
+    }
+    return StatusHint(id).trimmed();
+}
+
 QList<QKeySequence> AcceleratorKeys(int id) {
     struct Accelerator {
         int command;
@@ -114,6 +125,14 @@ QList<QKeySequence> AcceleratorKeys(int id) {
         {cmd::kDelete, QKeyCombination(Qt::Key_Backspace)},
         // Not in the table of old: for desktops whose window manager does not send it.
         {cmd::kExit, Qt::ALT | Qt::Key_F4},
+        // The file keys every desktop program has. Exit keeps Alt+F4 first, the key its
+        // menu item shows.
+        {cmd::kNew, Qt::CTRL | Qt::Key_N},
+        {cmd::kOpen, Qt::CTRL | Qt::Key_O},
+        {cmd::kSave, Qt::CTRL | Qt::Key_S},
+        {cmd::kSaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        {cmd::kPrint, Qt::CTRL | Qt::Key_P},
+        {cmd::kExit, Qt::CTRL | Qt::Key_Q},
     };
     QList<QKeySequence> keys;
     for (const Accelerator& a : kTable) {

@@ -31,8 +31,14 @@ QString MenuText(int id);
 QString StatusHint(int id);
 QString ToolTipHint(int id);
 
+// What a screen reader calls the command's button: its menu text without the key, or,
+// for a command only on a toolbar, the first line of its hint ("Seleccionar elementos"
+// rather than the tool tip's "Selecc").
+QString AccessibleCommandName(int id);
+
 // The keys of accelerator table 100 that run command `id` (Delete and Backspace both
-// run delete).
+// run delete), and beside them the usual file keys of a desktop program (Ctrl+N,
+// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+P, Ctrl+Q).
 QList<QKeySequence> AcceleratorKeys(int id);
 
 }  // namespace quenby

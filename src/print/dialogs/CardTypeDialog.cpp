@@ -51,6 +51,7 @@ CardTypeDialog::CardTypeDialog(QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)), picture_(new FoldPicture(this)) {
     setWindowTitle(QStringLiteral("Seleccionar tipo de tarjeta"));
     list_->setObjectName(QStringLiteral("folds"));
+    list_->setAccessibleName(QStringLiteral("Tipo de tarjeta"));
     for (int row = 0; row < kCardTypeCount; ++row) {
         list_->addItem(ResourceString(kFoldTextBase + row));
     }

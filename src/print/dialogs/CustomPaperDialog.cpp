@@ -45,6 +45,8 @@ CustomPaperDialog::CustomPaperDialog(MessageBoxes& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("Tamaño de papel personalizado"));
     width_->setObjectName(QStringLiteral("width"));
     height_->setObjectName(QStringLiteral("height"));
+    width_->setAccessibleName(QStringLiteral("Ancho (mm)"));
+    height_->setAccessibleName(QStringLiteral("Altura (mm)"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Ancho:"), this), 0, 0);

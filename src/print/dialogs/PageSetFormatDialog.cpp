@@ -51,6 +51,9 @@ PageSetFormatDialog::PageSetFormatDialog(QWidget* parent)
         paper_->addItem(PaperTable::ListText(row));
     }
     paper_->setCurrentIndex(1);
+    // On Linux the bus names a list by its choice; what it chooses is its description.
+    paper_->setAccessibleName(QStringLiteral("Tamaño de papel"));
+    paper_->setAccessibleDescription(paper_->accessibleName());
 
     auto* orientation = new QGroupBox(this);
     auto* orientationLayout = new QVBoxLayout(orientation);

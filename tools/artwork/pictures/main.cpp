@@ -5,8 +5,11 @@
 //   quenby-artwork-builder sheets OUT/Images SHEET_FOLDER   (one PNG per category)
 //   quenby-artwork-builder sheet [--tile=PIXELS] OUT.png FILE.wxg...  (any files, any size)
 //   quenby-artwork-builder page OUT.png FILE.wxg... TITLE   (a calendar as the program lays it out)
+//   quenby-artwork-builder icon DRAWING.svg THEME_FOLDER CONTEXT NAME   (a desktop icon,
+//                                       scalable and at the theme's sizes)
 #include "ArtworkCanvas.h"
 #include "CalendarBuilder.h"
+#include "DesktopIcons.h"
 #include "LibraryBuilder.h"
 
 #include <QDir>
@@ -64,6 +67,8 @@ int main(int argc, char** argv) {
         }
         return quenby::artwork::ContactSheet(rest.mid(1), tile).save(rest.first()) ? 0 : 1;
     }
+    if (command == QLatin1String("icon") && args.size() == 6)
+        return quenby::artwork::WriteThemeIcon(args[2], args[3], args[4], args[5]) ? 0 : 1;
     if (command == QLatin1String("page") && args.size() >= 5) {
         return quenby::artwork::CalendarPage(args.mid(3, args.size() - 4), args.last())
                        .save(args[2])
@@ -72,7 +77,8 @@ int main(int argc, char** argv) {
     }
     std::fputs(
         "usage: quenby-artwork-builder library SOURCES OUT | calendars SOURCES OUT"
-        " | sheets IMAGES OUT_FOLDER | sheet OUT.png FILES... | page OUT.png FILES... TITLE\n",
+        " | sheets IMAGES OUT_FOLDER | sheet OUT.png FILES... | page OUT.png FILES... TITLE"
+        " | icon DRAWING.svg THEME_FOLDER CONTEXT NAME\n",
         stderr);
     return 2;
 }

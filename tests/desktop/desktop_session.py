@@ -1,0 +1,435 @@
+"""A private desktop for driving the real program as a person does.
+
+A DesktopSession starts, for itself alone, a virtual X server (Xvfb), a session bus
+(dbus-daemon), the accessibility bus (at-spi-bus-launcher) and a home folder with its
+own XDG folders. Programs started in it are found through the accessibility bus by the
+Spanish names of their windows, menus and buttons, and are worked with real X input
+(xdotool) at the places the bus reports: a modal dialog holds back the bus's own
+actions until it closes, real clicks never wait.
+
+    with DesktopSession() as desktop:
+        quenby = desktop.start_program(QUENBY)
+        start = quenby.window("Wexmoor Arts Craftbox", role=pyatspi.ROLE_DIALOG)
+        quenby.press(quenby.find(start, ROLE_PUSH_BUTTON, "Crear una tarjeta"))
+
+Every process the session starts ends with it, whatever happens: it is killed when the
+session closes, on SIGTERM or SIGINT, and by the kernel if this process dies first.
+The accessibility library binds itself to the first session bus it meets, so one
+process holds one session at a time.
+
+A test built on it calls run_test(main): a Skip (no Xvfb, no bus, no pyatspi) ends it
+with exit code 77, which CTest reports as skipped with the reason.
+"""
+
+import ctypes
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+
+_PR_SET_PDEATHSIG = 1
+
+
+class Skip(Exception):
+    """The desktop cannot be had here; the reason says why."""
+
+
+class Failure(Exception):
+    """What the program did is not what a person expects."""
+
+
+def _die_with_parent():
+    # Runs in the child before exec: the child is ended when the session's process dies.
+    libc = ctypes.CDLL(None, use_errno=True)
+    libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL, 0, 0, 0)
+
+
+def _read_line(fd, timeout, what):
+    """One line from a pipe that a starting server writes, within `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    data = b""
+    os.set_blocking(fd, False)
+    while not data.endswith(b"\n"):
+        if time.monotonic() > deadline:
+            raise Skip(f"{what} did not start within {timeout} s")
+        try:
+            chunk = os.read(fd, 256)
+        except BlockingIOError:
+            time.sleep(0.05)
+            continue
+        if not chunk:
+            raise Skip(f"{what} ended before it was ready")
+        data += chunk
+    return data.decode().strip()
+
+
+def _wait_for(condition, timeout, interval=0.1):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            return None
+        time.sleep(interval)
+
+
+class DesktopSession:
+    def __init__(self, screen="1600x1000x24", keep_folder=False):
+        self.screen = screen
+        self.keep_folder = keep_folder
+        self.folder = None
+        self.home = None
+        self.env = None
+        self._processes = []  # (description, Popen), in the order started
+        self._old_handlers = {}
+        self._atspi = None
+
+    # ---- the session ----
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def start(self):
+        for tool in ("Xvfb", "dbus-daemon", "xdotool"):
+            if not shutil.which(tool):
+                raise Skip(f"{tool} is not installed")
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        if not os.access(launcher, os.X_OK):
+            raise Skip("at-spi2-core is not installed (no at-spi-bus-launcher)")
+        for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            self._old_handlers[number] = signal.signal(number, self._on_signal)
+
+        self.folder = tempfile.mkdtemp(prefix="quenby-desktop-")
+        self.home = os.path.join(self.folder, "home")
+        runtime = os.path.join(self.folder, "runtime")
+        env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "XDG_DATA_HOME": os.path.join(self.home, ".local", "share"),
+            "XDG_CACHE_HOME": os.path.join(self.home, ".cache"),
+            "XDG_RUNTIME_DIR": runtime,
+            "LANG": "C.UTF-8",
+        }
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
+        for folder in (env["XDG_CONFIG_HOME"], env["XDG_DATA_HOME"], env["XDG_CACHE_HOME"]):
+            os.makedirs(folder)
+        os.makedirs(runtime, mode=0o700)
+        self.env = env
+
+        env["DISPLAY"] = self._start_x_server()
+
+        # The session bus stays this process's child (no --fork), so that it cannot
+        # outlive the session.
+        read_end, write_end = os.pipe()
+        self._start("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                    f"--print-address={write_end}"], pass_fds=(write_end,))
+        os.close(write_end)
+        try:
+            env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(read_end, 30, "the session bus")
+        finally:
+            os.close(read_end)
+
+        self._start("at-spi-bus-launcher", [launcher, "--launch-immediately"])
+        if not _wait_for(self._accessibility_bus_address, 30):
+            raise Skip("the accessibility bus did not start")
+
+        # The accessibility library reads these when it is first imported.
+        for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
+            os.environ[name] = env[name]
+        try:
+            import pyatspi  # noqa: F401 -- imported only once the buses are there
+        except ImportError:
+            raise Skip("python3-pyatspi is not installed")
+        self._atspi = sys.modules["pyatspi"]
+
+    def _start_x_server(self, attempts=3):
+        """Starts Xvfb on a free display and returns the display's name once it answers.
+
+        Other sessions on the machine start X servers too: a display taken between
+        Xvfb's choice and its first client is tried again on another."""
+        for _ in range(attempts):
+            read_end, write_end = os.pipe()
+            server = self._start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                          self.screen, "-nolisten", "tcp"],
+                                 pass_fds=(write_end,))
+            os.close(write_end)
+            try:
+                display = ":" + _read_line(read_end, 30, "Xvfb")
+            finally:
+                os.close(read_end)
+            env = dict(self.env, DISPLAY=display)
+
+            def answers():
+                if server.poll() is not None:
+                    return False
+                probe = subprocess.run(["xdotool", "getdisplaygeometry"], env=env,
+                                       capture_output=True, timeout=10)
+                return probe.returncode == 0
+            if _wait_for(answers, 10, 0.2):
+                return display
+            if server.poll() is None:
+                server.kill()
+            server.wait()
+        raise Skip("no X server would start")
+
+    def _accessibility_bus_address(self):
+        answer = subprocess.run(
+            ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+             "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+            env=self.env, capture_output=True, text=True, timeout=10)
+        return answer.returncode == 0 and answer.stdout.strip()
+
+    def close(self):
+        """Ends every process the session started, newest first, and removes its folder."""
+        for _, process in reversed(self._processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for description, process in reversed(self._processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                try:
+                    os.killpg(process.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+                process.wait(timeout=5)
+        self._processes.clear()
+        for number, handler in self._old_handlers.items():
+            signal.signal(number, handler)
+        self._old_handlers.clear()
+        if self.folder and not self.keep_folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    def _on_signal(self, number, _frame):
+        self.close()
+        sys.exit(128 + number)
+
+    def _start(self, description, command, env=None, pass_fds=(), stdout=None):
+        # Each process leads a group of its own, so that what it starts ends with it.
+        process = subprocess.Popen(
+            command, env=env or self.env, pass_fds=pass_fds, start_new_session=True,
+            preexec_fn=_die_with_parent, stdin=subprocess.DEVNULL,
+            stdout=stdout if stdout is not None else subprocess.DEVNULL,
+            stderr=subprocess.STDOUT if stdout is not None else subprocess.DEVNULL)
+        self._processes.append((description, process))
+        return process
+
+    # ---- programs ----
+
+    def start_program(self, program, *arguments, log=None, timeout=60):
+        """Starts `program` with accessibility on and waits until the bus shows it."""
+        env = dict(self.env)
+        env.update({
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_ACCESSIBILITY": "1",
+            # The X libraries' own allocations would count as leaks at exit; the unit
+            # tests check leaks, this is about the user's road.
+            "ASAN_OPTIONS": ":".join(filter(None, [env.get("ASAN_OPTIONS"),
+                                                   "detect_leaks=0"])),
+        })
+        log_file = open(log, "wb") if log else subprocess.DEVNULL
+        try:
+            process = self._start(os.path.basename(program), [program, *arguments], env=env,
+                                  stdout=log_file)
+        finally:
+            if log:
+                log_file.close()
+        name = os.path.basename(program)
+        application = _wait_for(lambda: self._application(name, process), timeout, 0.2)
+        if not application:
+            if process.poll() is not None:
+                raise Failure(f"{name} ended at start (exit code {process.returncode})")
+            raise Skip(f"{name} did not show itself on the accessibility bus")
+        return Program(self, process, application)
+
+    def _application(self, name, process):
+        if process.poll() is not None:
+            return None
+        desktop = self._atspi.Registry.getDesktop(0)
+        for application in desktop:
+            try:
+                if application is not None and application.get_process_id() == process.pid:
+                    return application
+            except Exception:
+                continue
+        return None
+
+    # ---- real input ----
+
+    def xdotool(self, *arguments):
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=30)
+
+    def click(self, x, y):
+        self.xdotool("mousemove", "--sync", str(x), str(y))
+        time.sleep(0.1)
+        self.xdotool("click", "1")
+
+    def key(self, *keys):
+        self.xdotool("key", "--clearmodifiers", "--delay", "60", *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", "40", text)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
+                       timeout=60)
+
+
+class Program:
+    """A program of the session, seen through the accessibility bus."""
+
+    def __init__(self, session, process, application):
+        self.session = session
+        self.process = process
+        self.application = application
+        self.atspi = session._atspi
+
+    @property
+    def running(self):
+        return self.process.poll() is None
+
+    def windows(self):
+        return [w for w in self.application if w is not None]
+
+    def window(self, name, role=None, timeout=30):
+        """The top-level window called `name` (and of `role`), once it shows."""
+        def shown():
+            self._check_running()
+            for window in self.windows():
+                if _name(window) == name and (role is None or window.getRole() == role) \
+                        and self.is_showing(window):
+                    return window
+            return None
+        found = _wait_for(shown, timeout, 0.2)
+        if not found:
+            raise Failure(f"no window '{name}' within {timeout} s; windows: "
+                          f"{[_name(w) for w in self.windows()]}")
+        return found
+
+    def has_window(self, name, role=None):
+        return any(_name(w) == name and (role is None or w.getRole() == role)
+                   and self.is_showing(w) for w in self.windows())
+
+    def wait_window_gone(self, name, role=None, timeout=30):
+        if not _wait_for(lambda: not self.has_window(name, role), timeout, 0.2):
+            raise Failure(f"the window '{name}' is still there after {timeout} s")
+
+    def find(self, root, role, name=None, timeout=10, contains=False):
+        """The first showing descendant of `root` of `role` whose name is `name`."""
+        def match(accessible):
+            if accessible is None or accessible.getRole() != role:
+                return False
+            if name is None:
+                return True
+            text = _name(accessible)
+            return name in text if contains else text == name
+
+        def look():
+            self._check_running()
+            return self.atspi.findDescendant(root, match)
+        found = _wait_for(look, timeout, 0.2)
+        if not found:
+            raise Failure(f"no {self.atspi.Role(role) if hasattr(self.atspi, 'Role') else role}"
+                          f" named '{name}' in '{_name(root)}' within {timeout} s")
+        return found
+
+    def all(self, root, predicate):
+        return self.atspi.findAllDescendants(root, predicate)
+
+    def centre(self, accessible):
+        box = accessible.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
+        if box.width <= 0 or box.height <= 0:
+            raise Failure(f"'{_name(accessible)}' has no place on the screen")
+        return box.x + box.width // 2, box.y + box.height // 2
+
+    def press(self, accessible):
+        """Clicks the middle of the control, as a person would."""
+        x, y = self.centre(accessible)
+        self.session.click(x, y)
+
+    def largest_window(self):
+        """The X window id of the program's largest window (its main frame)."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                str(self.process.pid)], env=self.session.env,
+                               capture_output=True, text=True, timeout=30)
+        best, best_area = None, 0
+        for window in found.stdout.split():
+            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                      env=self.session.env, capture_output=True, text=True,
+                                      timeout=30).stdout
+            values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
+            area = int(values.get("WIDTH", 0)) * int(values.get("HEIGHT", 0))
+            if area > best_area:
+                best, best_area = window, area
+        if best is None:
+            raise Failure("the program shows no window")
+        return best
+
+    def focus_largest_window(self):
+        """Gives the keyboard to the program's largest window (its main frame).
+
+        Without a window manager nothing hands the focus back when a dialog closes, as
+        a person's click on the window would on a desktop."""
+        self.session.xdotool("windowfocus", "--sync", self.largest_window())
+
+    def is_showing(self, accessible):
+        states = accessible.getState()
+        return states.contains(self.atspi.STATE_SHOWING) and \
+            states.contains(self.atspi.STATE_VISIBLE)
+
+    def wait_exit(self, timeout=30):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program is still running after {timeout} s")
+
+    def _check_running(self):
+        if not self.running:
+            raise Failure(f"the program ended (exit code {self.process.returncode})")
+
+
+def _name(accessible):
+    # Some of the program's titles end in a blank; nobody hears it.
+    try:
+        return (accessible.name or "").strip()
+    except Exception:
+        return ""
+
+
+def accessible_name(accessible):
+    return _name(accessible)
+
+
+def run_test(main):
+    """Runs `main()` and turns its outcome into the exit codes CTest reads."""
+    try:
+        main()
+    except Skip as skip:
+        print(f"SKIP: {skip}")
+        sys.exit(SKIPPED)
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        sys.exit(1)
+    print("passed")
