@@ -11,6 +11,7 @@
 #include "document/DocumentController.h"
 #include "editing/EditingSession.h"
 #include "graphics/ProductFonts.h"
+#include "library/TemplateBrowserDialog.h"
 #include "platform/ColourRef.h"
 #include "platform/CommandIds.h"
 #include "platform/CommandTable.h"
@@ -31,6 +32,7 @@
 #include "view/HorizontalRuler.h"
 #include "view/VerticalRuler.h"
 #include "view/ViewCommands.h"
+#include "view/ViewGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -218,7 +220,7 @@ void StudioApp::RegisterShellCommands() {
                    }
                }});
     table.Add({cmd::kOpen, [this] { StartOpen(); }});
-    table.Add({cmd::kOpenTemplate, [this] { OpenTemplateFile(startScreenUp()); }});
+    table.Add({cmd::kOpenTemplate, [this] { OpenTemplateFromMenu(); }});
     table.Add({cmd::kSave,
                [this] {
                    session_->files().Save();
@@ -469,47 +471,44 @@ void StudioApp::StartPageSet() {
 }
 
 void StudioApp::StartTemplate() {
-    OpenTemplateFile(true);
+    // Without the artwork CD the start screen comes back.
+    if (TemplatesReachable() && BrowseTemplates(true)) {
+        CloseStartScreen();
+    }
 }
 
-void StudioApp::OpenTemplateFile(bool fromStartScreen) {
-    if (!artwork_->templatesLocal) {
-        WidgetMessageBoxes messages(frame_.get());
-        if (!artwork_->CheckArtworkReachable(messages)) {
-            return;
-        }
+bool StudioApp::TemplatesReachable() {
+    if (artwork_->templatesLocal) {
+        return true;
     }
-    const auto folder =
-        artwork_->ResolveArtworkPath(QString::number(ReadLanguage(*settings_)),
-                                     artwork_->templatesLocal, ArtworkKind::Templates);
-    DocumentController& files = session_->files();
-    if (!fromStartScreen && !files.ConfirmDiscard()) {
+    WidgetMessageBoxes messages(frame_.get());
+    return artwork_->CheckArtworkReachable(messages);
+}
+
+void StudioApp::OpenTemplateFromMenu() {
+    if (startScreenUp()) {
+        // The start screen's own template choice, with its way back.
+        OnStartScreenButton(StartScreen::kTemplateButton);
         return;
     }
-    // The language's own templates, else all of them, else the program folder.
-    QString start = folder.value_or(QString());
-    if (!QFileInfo(start).isDir()) {
-        start = QFileInfo(start).absolutePath();
-    }
-    if (!QFileInfo(start).isDir()) {
-        start = paths_.programFolder;
-    }
-    WidgetFileDialogs dialogs(frame_.get());
-    FileDialogRequest request = DocumentController::DialogRequest(start);
-    const auto path = dialogs.ChooseFileToOpen(request);
-    if (!path) {
+    // Without the CD the browser could only empty the document.
+    if (!TemplatesReachable() || !session_->files().ConfirmDiscard()) {
         return;
     }
-    files.ClearDocument();
-    if (files.LoadDocument(*path, false)) {
-        // A template opens as a new, untitled document.
-        session_->document().documentPath.clear();
-        session_->document().modified = false;
-        frame_->setWindowTitle(ResourceString(7999));
-        if (startScreenUp()) {
-            CloseStartScreen();
-        }
-    }
+    BrowseTemplates(false);
+    frame_->zoomList()->setEnabled(true);
+    frame_->paperList()->setEnabled(true);
+    SetZoomMode(view::kFitWholePage);
+}
+
+bool StudioApp::BrowseTemplates(bool fromStartScreen) {
+    // Each selection replaces the document; the view shows none of them meanwhile.
+    editor_->SetPaintingSuspended(true);
+    const TemplateBrowserContext context{*session_, *artwork_, ReadLanguage(*settings_),
+                                         editor_->PixelsPerMm()};
+    const bool opened = RunTemplateBrowser(context, fromStartScreen, frame_.get());
+    editor_->SetPaintingSuspended(false);
+    return opened;
 }
 
 void StudioApp::StartOpen() {

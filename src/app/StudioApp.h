@@ -81,7 +81,12 @@ private:
     void StartPageSet();
     void StartTemplate();
     void StartOpen();
-    void OpenTemplateFile(bool fromStartScreen);
+    // Command 11845: the save-changes question, then the browser with OK only.
+    void OpenTemplateFromMenu();
+    // The artwork check for templates on the CD (message 7205 when it is missing).
+    bool TemplatesReachable();
+    // Runs the template browser with painting suspended; true when a template opened.
+    bool BrowseTemplates(bool fromStartScreen);
     void OpenRecentFile(const QString& path);
     void NoteRecentFile();
     void RebuildRecentMenu();

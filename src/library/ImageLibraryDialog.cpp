@@ -6,6 +6,7 @@
 #include "library/LoadingProgress.h"
 #include "library/PicturePreviewDialog.h"
 #include "library/ThumbnailTile.h"
+#include "library/WaitCursor.h"
 #include "platform/ArtworkLocations.h"
 #include "platform/Dib.h"
 #include "platform/MessageBoxes.h"
@@ -27,15 +28,6 @@ namespace {
 
 constexpr int kImportPicture = 20;
 constexpr int kCancelPicture = 24;
-
-// The wait cursor for as long as a category loads.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);

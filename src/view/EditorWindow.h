@@ -112,6 +112,7 @@ public:
     // The view and both rulers (the R and F3 keys).
     void RedrawAll();
     void SetPaintingSuspended(bool suspended);  // while the template browser runs
+    bool PaintingSuspended() const { return paintingSuspended_; }
     void SetPrintJobRunning(bool running);
     // Renders the view into `target` (client-sized) as a paint does; returns the face.
     QRect RenderView(QImage& target);

@@ -128,6 +128,15 @@ double GridPhase(int zoomPercent, int origin, double spacing) {
 
 }  // namespace
 
+void PaintFaceBackground(QPainter& painter, const Document& doc, const PageViewState& state,
+                         const QRect& face) {
+    if (doc.isCard == kPageSet) {
+        PaintPageSetFace(painter, doc, state, face);
+    } else if (doc.isCard == kCard) {
+        PaintCardFace(painter, doc, state, face);
+    }
+}
+
 void PaintDotGrid(QPainter& painter, const Document& doc, const PageViewState& state,
                   const QRect& face) {
     if (doc.gridSpacingX <= 0 || doc.gridSpacingY <= 0) {
@@ -199,11 +208,7 @@ QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState&
         if (!face.isEmpty()) {
             painter.save();
             painter.translate(-state.scroll);
-            if (doc.isCard == kPageSet) {
-                PaintPageSetFace(painter, doc, state, face);
-            } else {
-                PaintCardFace(painter, doc, state, face);
-            }
+            PaintFaceBackground(painter, doc, state, face);
             painter.restore();
             if (doc.viewSwitchA) {
                 PaintDotGrid(painter, doc, state, face);

@@ -25,6 +25,12 @@ struct PageViewState {
 // rectangle on the canvas (empty for a document with no layout yet).
 QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState& state);
 
+// Just the face with its decorations at `face` (in the painter's coordinates), without
+// the desk around it, the grid or the elements; no margins when
+// `state.printableDocUnits` is empty. The template browser's preview draws its face so.
+void PaintFaceBackground(QPainter& painter, const Document& doc, const PageViewState& state,
+                         const QRect& face);
+
 // Just the dot grid of the face at `face` (canvas), for the given state.
 void PaintDotGrid(QPainter& painter, const Document& doc, const PageViewState& state,
                   const QRect& face);

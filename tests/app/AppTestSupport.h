@@ -2,10 +2,13 @@
 
 #include "app/StudioApp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <memory>
 
@@ -19,6 +22,18 @@ inline void Wait(int ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(2);
     }
+}
+
+// Answers the next modal dialog: accepts it, or closes it as Cancel would. `before`
+// runs first, while the dialog is up.
+template <typename Before = void (*)()>
+inline void AnswerNextDialog(bool accept, Before before = [] {}) {
+    QTimer::singleShot(50, [accept, before] {
+        before();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            accept ? dialog->accept() : dialog->reject();
+        }
+    });
 }
 
 // Settings and program folder inside a temporary folder.

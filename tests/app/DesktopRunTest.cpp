@@ -1,5 +1,6 @@
 // Starts the real program under a virtual X server and drives it with real input
-// events (xdotool): the start screen, the card-type dialog and the save question.
+// events (xdotool): the start screen, the card-type dialog, the save question and the
+// template browser.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>

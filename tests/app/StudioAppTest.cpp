@@ -9,16 +9,12 @@
 #include "view/EditorWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -28,6 +24,7 @@
 namespace quenby {
 namespace {
 
+using test::AnswerNextDialog;
 using test::Wait;
 
 class StudioAppTest : public ::testing::Test {
@@ -157,15 +154,6 @@ TEST_F(StudioAppTest, FloatingToolbarComesBackFloatingWhereItWas) {
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/PosX")).toInt(), 300);
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/PosY")).toInt(), 200);
     EXPECT_EQ(written.value(QStringLiteral("Toolbar4/Button1")).toInt(), 1806);
-}
-
-// Answers the next modal dialog: accepts it, or closes it as Cancel would.
-void AnswerNextDialog(bool accept) {
-    QTimer::singleShot(50, [accept] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            accept ? dialog->accept() : dialog->reject();
-        }
-    });
 }
 
 TEST_F(StudioAppTest, StartScreenButtonsSitWhereTheirPicturesExpect) {

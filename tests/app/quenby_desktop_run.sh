@@ -139,16 +139,15 @@ rc=$?
 grep -q '^\[Toolbar4\]' "$config" || fail "the toolbars were not written"
 echo "ok: save question"
 
-# 5. A card template: Ctrl+A selects the front's elements only, Delete removes them and
-#    Ctrl+Z brings them back; what Save As writes holds every element again.
+# 5. The template browser from the start screen, with real input: it opens on "Tarjetas";
+#    Shift+Tab reaches the kinds and Down switches to "Carteles y rótulos", listing its
+#    templates with their pictures; Return opens the first one as an untitled copy, and
+#    what Save As writes is that template.
 tool=$(dirname "$quenby")/quenby-tool
-template=$(dirname "$quenby")/../share/quenby/Templates/1/Corazones.wxd
-[ -f "$template" ] || fail "no card template at $template"
+templates=$(dirname "$quenby")/../share/quenby/Templates
 elements() { "$tool" info "$1" 2>/dev/null | grep -c '"kind"'; }
 on_face() { "$tool" info "$1" 2>/dev/null | grep -c "\"page\": $2,"; }
-all=$(elements "$template")
-front=$(on_face "$template" 0)
-[ "$all" -gt "$front" ] && [ "$front" -gt 0 ] || fail "the template has no elements beside the front"
+layout() { "$tool" info "$1" 2>/dev/null | grep -E '"(isCard|tilesAcross|tilesDown|paperSize)"' | tr -d ' \n'; }
 save_as() {  # frame file
     press "$1" alt+f Down Down Down Return   # Fichero > Guardar como...
     local dialog
@@ -163,12 +162,47 @@ save_as() {  # frame file
     done
     fail "Save As wrote nothing to $2"
 }
-start_and_press 287 template
-dialog=$(wait_window '^Seleccionar nombre de fichero' 100000) || fail "no template dialog"
+# The first poster the browser lists: language 0's and the wordless ones, by their bytes.
+poster=$templates/2/$(cd "$templates/2" && LC_ALL=C ls | grep -v '^[1-9]' | head -1)
+[ -f "$poster" ] || fail "no poster template in $templates/2"
+start_and_press 287 posters
+browser=$(wait_window '^Seleccionar una plantilla$' 100000) || fail "no template browser"
 sleep 0.5
-press "$dialog" ctrl+a
-xdotool type --delay 20 "$(readlink -f "$template")"
-xdotool key Return
+import -window root "$shots/template-browser.png"
+press "$browser" shift+Tab Down
+sleep 0.5
+import -window root "$shots/template-browser-posters.png"
+press "$browser" Return
+sleep 1
+frame=$(wait_window "$title" 100000 801) || fail "no main frame after the poster template"
+find_window "$title" 800 >/dev/null && fail "the start screen is still up after the template"
+find_window '^Seleccionar una plantilla$' 100000 >/dev/null && fail "the browser is still up"
+import -window root "$shots/template-poster.png"
+save_as "$frame" "$work/cartel.wxd"
+[ "$(layout "$work/cartel.wxd")" = "$(layout "$poster")" ] ||
+    fail "the poster saved is laid out as $(layout "$work/cartel.wxd"), not as $(layout "$poster")"
+[ "$(elements "$work/cartel.wxd")" -eq "$(elements "$poster")" ] ||
+    fail "the poster saved holds $(elements "$work/cartel.wxd") elements, not $(elements "$poster")"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the saved poster did not close cleanly ($rc)"
+echo "ok: template browser, category switch, save as"
+
+# 6. A card template chosen by typing its name in the browser's list: Ctrl+A selects
+#    the front's elements only, Delete removes them and Ctrl+Z brings them back; what
+#    Save As writes holds every element again.
+template=$templates/1/Corazones.wxd
+[ -f "$template" ] || fail "no card template at $template"
+all=$(elements "$template")
+front=$(on_face "$template" 0)
+[ "$all" -gt "$front" ] && [ "$front" -gt 0 ] || fail "the template has no elements beside the front"
+start_and_press 287 card-template
+browser=$(wait_window '^Seleccionar una plantilla$' 100000) || fail "no template browser"
+sleep 0.5
+press "$browser" c o r
+sleep 0.5
+press "$browser" Return
 sleep 1
 frame=$(wait_window "$title" 100000 801) || fail "no main frame after the template"
 find_window "$title" 800 >/dev/null && fail "the start screen is still up after the template"
