@@ -22,6 +22,7 @@ packages=(
     fontconfig fonts-dejavu-core
     python3-fontforge fonts-comic-neue fonts-leckerli-one
     xvfb xauth xdotool imagemagick qt6-translations-l10n
+    dbus at-spi2-core python3-pyatspi
     cups printer-driver-cups-pdf
     clang libclang-rt-14-dev
 )
