@@ -107,11 +107,14 @@ TEST(HelpPages, EveryLanguageHasAnIndexInTheProgramFolder) {
     }
 }
 
-// What the build copies into the program folder is what the sources hold, file by file:
-// the installation copies that folder whole.
-TEST(HelpPages, EveryHelpFileIsCopiedIntoTheProgramFolder) {
+// What the build copies into the program folder is what the sources hold, file by file,
+// and nothing else: the installation copies that folder whole.
+TEST(HelpPages, TheProgramFolderHoldsTheHelpFilesAndNoOthers) {
     for (const QString& language : Languages()) {
         const QDir source(kSourceHelp + "/" + language);
+        const QDir copies(kInstalledHelp + "/" + language);
+        EXPECT_EQ(copies.entryList(QDir::Files | QDir::Hidden), source.entryList(QDir::Files | QDir::Hidden))
+            << "files left from an earlier help, or not copied";
         for (const QString& name : source.entryList(QDir::Files)) {
             QFile installed(kInstalledHelp + "/" + language + "/" + name);
             QFile original(source.filePath(name));
