@@ -113,7 +113,9 @@ TEST(HelpPages, TheProgramFolderHoldsTheHelpFilesAndNoOthers) {
     for (const QString& language : Languages()) {
         const QDir source(kSourceHelp + "/" + language);
         const QDir copies(kInstalledHelp + "/" + language);
-        EXPECT_EQ(copies.entryList(QDir::Files | QDir::Hidden), source.entryList(QDir::Files | QDir::Hidden))
+        const QString names = source.entryList(QDir::Files | QDir::Hidden).join(QStringLiteral(", "));
+        EXPECT_EQ(copies.entryList(QDir::Files | QDir::Hidden).join(QStringLiteral(", ")).toStdString(),
+                  names.toStdString())
             << "files left from an earlier help, or not copied";
         for (const QString& name : source.entryList(QDir::Files)) {
             QFile installed(kInstalledHelp + "/" + language + "/" + name);
