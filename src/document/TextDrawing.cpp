@@ -10,6 +10,10 @@
 #include "platform/DeviceContext.h"
 
 #include <QFont>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QPen>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -55,16 +59,17 @@ void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef star
     }
 }
 
-// The subpaths of `path` whose control points reach into `area`, curves kept.
-QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
-    QPainterPath kept;
-    kept.setFillRule(path.fillRule());
+// Each subpath of `path` alone, curves kept.
+std::vector<QPainterPath> Subpaths(const QPainterPath& path) {
+    std::vector<QPainterPath> subpaths;
     QPainterPath subpath;
+    subpath.setFillRule(path.fillRule());
     const auto end = [&] {
-        if (!subpath.isEmpty() && subpath.controlPointRect().intersects(area)) {
-            kept.addPath(subpath);
+        if (!subpath.isEmpty()) {
+            subpaths.push_back(std::move(subpath));
         }
         subpath = QPainterPath();
+        subpath.setFillRule(path.fillRule());
     };
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
@@ -79,7 +84,41 @@ QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
         }
     }
     end();
+    return subpaths;
+}
+
+// The subpaths of `path` whose control points reach into `area`, curves kept.
+QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
+    QPainterPath kept;
+    kept.setFillRule(path.fillRule());
+    for (const QPainterPath& subpath : Subpaths(path)) {
+        if (subpath.controlPointRect().intersects(area)) {
+            kept.addPath(subpath);
+        }
+    }
     return kept;
+}
+
+// Whether the device strokes paths by filling the pen's outline, piece by piece: the
+// screen and images, outside the not-XOR mode.
+bool StrokesAsAreas(DeviceContext& dc) {
+    const QPaintEngine* engine = dc.Painter().paintEngine();
+    return !dc.IsPrinting() && !dc.IsNotXor() && engine &&
+           engine->type() == QPaintEngine::Raster;
+}
+
+// The areas the current pen covers along each subpath of `letters`, made as the raster
+// engine makes them when it strokes; none for a one-pixel pen, which is drawn as lines.
+std::vector<QPainterPath> OutlineAreas(const QPainterPath& letters, const QPen& pen) {
+    std::vector<QPainterPath> areas;
+    if (pen.isCosmetic() || pen.style() != Qt::SolidLine) {
+        return areas;
+    }
+    QPainterPathStroker stroker(pen);
+    for (const QPainterPath& subpath : Subpaths(letters)) {
+        areas.push_back(stroker.createStroke(subpath));
+    }
+    return areas;
 }
 
 }  // namespace
@@ -208,8 +247,9 @@ std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelop
 namespace {
 
 // The letters of a text laid out and warped at the view's zoom, with no scroll origin.
+// With `keepsOutline`, the outline the pen covers too, for a shape drawn again and again.
 std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc,
-                                       const ElementOwner& view) {
+                                       const ElementOwner& view, bool keepsOutline) {
     const TextBlock& text = *element.text;
     QFont font;
     if (const QFont* kept = dc.KeptFont(text.font)) {
@@ -237,6 +277,10 @@ std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc
         shape.letters = std::move(*letters);
     }
     shape.reach = shape.letters.controlPointRect();
+    if (keepsOutline && text.outlineOn && StrokesAsAreas(dc)) {
+        dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
+        shape.outlineAreas = OutlineAreas(shape.letters, dc.Painter().pen());
+    }
     if (text.shadowOn) {
         ElementPtr moved = CopyElement(element);
         MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
@@ -269,7 +313,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
         cache ? cache->Find(element, view.ZoomPercent(), view.IsPrinting()) : nullptr;
     std::optional<TextShape> made;
     if (!shape) {
-        made = MakeTextShape(element, dc, view);
+        made = MakeTextShape(element, dc, view, cache != nullptr);
         if (!made) {
             return;  // nothing but blanks: nothing to draw
         }
@@ -321,7 +365,19 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
 
     if (text.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
-        dc.StrokePath(warped);
+        if (!shape->outlineAreas.empty() && StrokesAsAreas(dc)) {
+            // The same pixels as stroking the letters piece by piece, without stroking.
+            QPainter& painter = dc.Painter();
+            const QBrush brush = painter.pen().brush();
+            const QRectF near = QRectF(dc.VisibleArea()).adjusted(-2, -2, 2, 2);
+            for (const QPainterPath& area : shape->outlineAreas) {
+                if (area.controlPointRect().translated(origin).intersects(near)) {
+                    painter.fillPath(origin.isNull() ? area : area.translated(origin), brush);
+                }
+            }
+        } else {
+            dc.StrokePath(warped);
+        }
     }
     if (element.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, element.outlineWidth);
