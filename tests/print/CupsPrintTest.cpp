@@ -6,7 +6,9 @@
 #include "print/dialogs/PrintCommands.h"
 #include "support/Fakes.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -41,14 +43,21 @@ QString PrintSystemProblem() {
     return problem;
 }
 
-// The files of job `title` once cups-pdf has written them.
-QStringList WaitForJobFiles(const QString& title, int count) {
+// The files of job `title` written since `since`, once cups-pdf has written them: the
+// queue's folder may still hold the files of an earlier run that stopped short.
+QStringList WaitForJobFiles(const QString& title, int count, const QDateTime& since) {
     QString pattern = title;
     pattern.replace(QLatin1Char(' '), QLatin1Char('_'));
     QDeadlineTimer deadline(60000);
     QStringList found;
     while (!deadline.hasExpired()) {
-        found = QDir(kOutput).entryList({pattern + QStringLiteral("*.pdf")}, QDir::Files);
+        found.clear();
+        for (const QFileInfo& file : QDir(kOutput).entryInfoList(
+                 {pattern + QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed)) {
+            if (file.lastModified() >= since) {
+                found.append(file.fileName());
+            }
+        }
         if (found.size() >= count) {
             // cups-pdf may still be writing: wait until the file ends.
             QFile f(QDir(kOutput).filePath(found.first()));
@@ -82,11 +91,13 @@ TEST(CupsPrint, AHalfFoldCardArrivesAsTwoJobsOfOnePageEach) {
     test::FakePrintDialogs dialogs;
     PrintContext context(*doc, printer, messages, dialogs);
     context.showProgress = false;
+    // File times have whole seconds on some file systems.
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
     ASSERT_EQ(PrintDocument(context), 2);
     ASSERT_EQ(dialogs.calls.size(), 2u);
 
     for (const auto& call : dialogs.calls) {
-        const QStringList files = WaitForJobFiles(call.docName, 1);
+        const QStringList files = WaitForJobFiles(call.docName, 1, started);
         ASSERT_EQ(files.size(), 1) << call.docName.toStdString();
         EXPECT_EQ(test::CountPdfPages(files.first()), 1) << files.first().toStdString();
         QFile::remove(files.first());
