@@ -8,8 +8,8 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QThread>
