@@ -24,6 +24,9 @@ namespace quenby {
 namespace {
 
 constexpr int kSamples = TextEnvelope::kSamples;
+// The largest letters, in device pixels, whose coverage is kept: a mask of four bytes
+// a pixel is made for it.
+constexpr double kMaxKeptCoverage = 2048.0 * 2048.0;
 
 QPoint Lerp(QPoint from, QPoint to, int k) {
     const double f = double(k) / double(kSamples);
@@ -281,6 +284,10 @@ std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc
         dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
         shape.outlineAreas = OutlineAreas(shape.letters, dc.Painter().pen());
     }
+    if (keepsOutline && text.fillOn && text.fillStyle != kSingleColour && StrokesAsAreas(dc) &&
+        shape.reach.width() * shape.reach.height() <= kMaxKeptCoverage) {
+        shape.lettersCoverage = DeviceContext::PathCoverage(shape.letters);
+    }
     if (text.shadowOn) {
         ElementPtr moved = CopyElement(element);
         MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
@@ -356,7 +363,12 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
             dc.SetSolidBrush(text.fillColour);
             dc.FillPath(warped);
         } else {
-            dc.ClipToPath(warped);
+            if (shape->lettersCoverage && StrokesAsAreas(dc) &&
+                dc.Painter().transform().isIdentity()) {
+                dc.ClipToRegion(shape->lettersCoverage->translated(origin));
+            } else {
+                dc.ClipToPath(warped);
+            }
             PaintFill(dc, LetterBox(element, view), text.fillStyle, text.fillColour, text.fillColour2,
                       text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
             dc.ResetClip();

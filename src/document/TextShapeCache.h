@@ -6,6 +6,7 @@
 
 #include <QPainterPath>
 #include <QRectF>
+#include <QRegion>
 
 #include <array>
 #include <optional>
@@ -27,6 +28,8 @@ struct TextShape {
     // raster device strokes it, kept for the screen where stroking is the bulk of a
     // repaint; empty where the pen is drawn as it comes (printers, one-pixel pens).
     std::vector<QPainterPath> outlineAreas;
+    // The pixels the letters cover, for clipping a gradient to them on the screen.
+    std::optional<QRegion> lettersCoverage;
 };
 
 // The shapes of a view's texts, kept from one paint to the next: laying out glyphs and
