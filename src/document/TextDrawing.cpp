@@ -10,6 +10,10 @@
 #include "platform/DeviceContext.h"
 
 #include <QFont>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QPen>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -20,6 +24,9 @@ namespace quenby {
 namespace {
 
 constexpr int kSamples = TextEnvelope::kSamples;
+// The largest letters, in device pixels, whose coverage is kept: a mask of four bytes
+// a pixel is made for it.
+constexpr double kMaxKeptCoverage = 2048.0 * 2048.0;
 
 QPoint Lerp(QPoint from, QPoint to, int k) {
     const double f = double(k) / double(kSamples);
@@ -55,16 +62,17 @@ void PaintFill(DeviceContext& dc, const PaintBox& box, int style, ColourRef star
     }
 }
 
-// The subpaths of `path` whose control points reach into `area`, curves kept.
-QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
-    QPainterPath kept;
-    kept.setFillRule(path.fillRule());
+// Each subpath of `path` alone, curves kept.
+std::vector<QPainterPath> Subpaths(const QPainterPath& path) {
+    std::vector<QPainterPath> subpaths;
     QPainterPath subpath;
+    subpath.setFillRule(path.fillRule());
     const auto end = [&] {
-        if (!subpath.isEmpty() && subpath.controlPointRect().intersects(area)) {
-            kept.addPath(subpath);
+        if (!subpath.isEmpty()) {
+            subpaths.push_back(std::move(subpath));
         }
         subpath = QPainterPath();
+        subpath.setFillRule(path.fillRule());
     };
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
@@ -79,7 +87,41 @@ QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
         }
     }
     end();
+    return subpaths;
+}
+
+// The subpaths of `path` whose control points reach into `area`, curves kept.
+QPainterPath WithinReach(const QPainterPath& path, const QRectF& area) {
+    QPainterPath kept;
+    kept.setFillRule(path.fillRule());
+    for (const QPainterPath& subpath : Subpaths(path)) {
+        if (subpath.controlPointRect().intersects(area)) {
+            kept.addPath(subpath);
+        }
+    }
     return kept;
+}
+
+// Whether the device strokes paths by filling the pen's outline, piece by piece: the
+// screen and images, outside the not-XOR mode.
+bool StrokesAsAreas(DeviceContext& dc) {
+    const QPaintEngine* engine = dc.Painter().paintEngine();
+    return !dc.IsPrinting() && !dc.IsNotXor() && engine &&
+           engine->type() == QPaintEngine::Raster;
+}
+
+// The areas the current pen covers along each subpath of `letters`, made as the raster
+// engine makes them when it strokes; none for a one-pixel pen, which is drawn as lines.
+std::vector<QPainterPath> OutlineAreas(const QPainterPath& letters, const QPen& pen) {
+    std::vector<QPainterPath> areas;
+    if (pen.isCosmetic() || pen.style() != Qt::SolidLine) {
+        return areas;
+    }
+    QPainterPathStroker stroker(pen);
+    for (const QPainterPath& subpath : Subpaths(letters)) {
+        areas.push_back(stroker.createStroke(subpath));
+    }
+    return areas;
 }
 
 }  // namespace
@@ -208,8 +250,9 @@ std::optional<QPainterPath> WarpPath(const QPainterPath& path, const TextEnvelop
 namespace {
 
 // The letters of a text laid out and warped at the view's zoom, with no scroll origin.
+// With `keepsOutline`, the outline the pen covers too, for a shape drawn again and again.
 std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc,
-                                       const ElementOwner& view) {
+                                       const ElementOwner& view, bool keepsOutline) {
     const TextBlock& text = *element.text;
     QFont font;
     if (const QFont* kept = dc.KeptFont(text.font)) {
@@ -237,6 +280,14 @@ std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc
         shape.letters = std::move(*letters);
     }
     shape.reach = shape.letters.controlPointRect();
+    if (keepsOutline && text.outlineOn && StrokesAsAreas(dc)) {
+        dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
+        shape.outlineAreas = OutlineAreas(shape.letters, dc.Painter().pen());
+    }
+    if (keepsOutline && text.fillOn && text.fillStyle != kSingleColour && StrokesAsAreas(dc) &&
+        shape.reach.width() * shape.reach.height() <= kMaxKeptCoverage) {
+        shape.lettersCoverage = DeviceContext::PathCoverage(shape.letters);
+    }
     if (text.shadowOn) {
         ElementPtr moved = CopyElement(element);
         MoveElement(*moved, float(text.shadowDx), float(text.shadowDy));
@@ -269,7 +320,7 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
         cache ? cache->Find(element, view.ZoomPercent(), view.IsPrinting()) : nullptr;
     std::optional<TextShape> made;
     if (!shape) {
-        made = MakeTextShape(element, dc, view);
+        made = MakeTextShape(element, dc, view, cache != nullptr);
         if (!made) {
             return;  // nothing but blanks: nothing to draw
         }
@@ -312,7 +363,12 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
             dc.SetSolidBrush(text.fillColour);
             dc.FillPath(warped);
         } else {
-            dc.ClipToPath(warped);
+            if (shape->lettersCoverage && StrokesAsAreas(dc) &&
+                dc.Painter().transform().isIdentity()) {
+                dc.ClipToRegion(shape->lettersCoverage->translated(origin));
+            } else {
+                dc.ClipToPath(warped);
+            }
             PaintFill(dc, LetterBox(element, view), text.fillStyle, text.fillColour, text.fillColour2,
                       text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
             dc.ResetClip();
@@ -321,7 +377,19 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
 
     if (text.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, text.outlineColour, text.outlineWidth);
-        dc.StrokePath(warped);
+        if (!shape->outlineAreas.empty() && StrokesAsAreas(dc)) {
+            // The same pixels as stroking the letters piece by piece, without stroking.
+            QPainter& painter = dc.Painter();
+            const QBrush brush = painter.pen().brush();
+            const QRectF near = QRectF(dc.VisibleArea()).adjusted(-2, -2, 2, 2);
+            for (const QPainterPath& area : shape->outlineAreas) {
+                if (area.controlPointRect().translated(origin).intersects(near)) {
+                    painter.fillPath(origin.isNull() ? area : area.translated(origin), brush);
+                }
+            }
+        } else {
+            dc.StrokePath(warped);
+        }
     }
     if (element.outlineOn) {
         dc.SetPen(DeviceContext::PenStyle::Solid, element.outlineColour, element.outlineWidth);

@@ -23,6 +23,7 @@ TextShapeCache::Source TextShapeCache::SourceOf(const Element& element, int zoom
         s.chars = t->chars;
         s.fillOn = t->fillOn;
         s.outlineOn = t->outlineOn;
+        s.outlineWidth = t->outlineWidth;
         s.circleTurned = t->circleTurned;
         s.shadowOn = t->shadowOn;
         s.shadowDx = t->shadowDx;

@@ -6,10 +6,12 @@
 
 #include <QPainterPath>
 #include <QRectF>
+#include <QRegion>
 
 #include <array>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 namespace quenby {
 
@@ -22,6 +24,12 @@ struct TextShape {
     QPainterPath letters;
     std::optional<QPainterPath> shadow;  // the letters warped at the shadow's offset
     QRectF reach;                        // the control points of both
+    // The area the letters' outline pen covers, one piece per outline of a letter as a
+    // raster device strokes it, kept for the screen where stroking is the bulk of a
+    // repaint; empty where the pen is drawn as it comes (printers, one-pixel pens).
+    std::vector<QPainterPath> outlineAreas;
+    // The pixels the letters cover, for clipping a gradient to them on the screen.
+    std::optional<QRegion> lettersCoverage;
 };
 
 // The shapes of a view's texts, kept from one paint to the next: laying out glyphs and
@@ -49,6 +57,7 @@ private:
         std::array<char, TextBlock::kCharsSize> chars{};
         std::uint8_t fillOn = 0;
         std::uint8_t outlineOn = 0;
+        std::uint8_t outlineWidth = 0;
         std::uint8_t circleTurned = 0;
         std::uint8_t shadowOn = 0;
         std::int32_t shadowDx = 0;

@@ -244,9 +244,9 @@ QRect DeviceContext::VisibleArea() const {
 }
 
 void DeviceContext::ClipToPath(const QPainterPath& path) {
-    painter_.save();
-    ++clipDepth_;
     if (!DrawsPiecewise()) {
+        painter_.save();
+        ++clipDepth_;
         painter_.setClipPath(path, Qt::IntersectClip);
         return;
     }
@@ -256,13 +256,31 @@ void DeviceContext::ClipToPath(const QPainterPath& path) {
     const QRect box = transform.mapRect(VisibleArea()) &
                       transform.mapRect(path.controlPointRect()).toAlignedRect();
     if (box.isEmpty()) {
+        painter_.save();
+        ++clipDepth_;
         painter_.setClipRect(QRect(), Qt::IntersectClip);
         return;
     }
+    if (const std::optional<QRegion> covered = PathCoverage(path, box, transform)) {
+        ClipToRegion(*covered);
+    } else {
+        painter_.save();
+        ++clipDepth_;
+        painter_.setClipPath(path, Qt::IntersectClip);
+    }
+}
+
+std::optional<QRegion> DeviceContext::PathCoverage(const QPainterPath& path,
+                                                   const QRect& within,
+                                                   const QTransform& transform) {
+    const QRect box =
+        within.isNull() ? transform.mapRect(path.controlPointRect()).toAlignedRect() : within;
+    if (box.isEmpty()) {
+        return QRegion();
+    }
     QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
     if (mask.isNull()) {
-        painter_.setClipPath(path, Qt::IntersectClip);
-        return;
+        return std::nullopt;
     }
     mask.fill(Qt::transparent);
     {
@@ -271,9 +289,14 @@ void DeviceContext::ClipToPath(const QPainterPath& path) {
         ForEachPiece(path, true,
                      [&](const QPainterPath& piece) { covered.fillPath(piece, Qt::black); });
     }
+    return QRegion(QBitmap::fromImage(mask.createAlphaMask())).translated(box.topLeft());
+}
+
+void DeviceContext::ClipToRegion(const QRegion& region) {
+    painter_.save();
+    ++clipDepth_;
     // The region is in device pixels: the painter's transform must not move it again.
-    const QRegion region =
-        QRegion(QBitmap::fromImage(mask.createAlphaMask())).translated(box.topLeft());
+    const QTransform transform = painter_.transform();
     painter_.resetTransform();
     painter_.setClipRegion(region, Qt::IntersectClip);
     painter_.setTransform(transform);

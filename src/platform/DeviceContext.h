@@ -8,9 +8,12 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
+#include <QTransform>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -101,7 +104,15 @@ public:
     // returns to the clip the context started with.
     void ClipToPolygon(std::span<const QPoint> points);
     void ClipToPath(const QPainterPath& path);
+    // Narrows drawing to a region in device pixels, such as one PathCoverage made.
+    void ClipToRegion(const QRegion& region);
     void ResetClip();
+    // The device pixels that ClipToPath keeps for `path` on a raster device whose
+    // painter has `transform`, those within `box` (the whole path when `box` is null);
+    // nothing when the mask cannot be made.
+    static std::optional<QRegion> PathCoverage(const QPainterPath& path,
+                                               const QRect& box = QRect(),
+                                               const QTransform& transform = QTransform());
     // The part of the device that drawing can reach, in the painter's coordinates.
     QRect VisibleArea() const;
 

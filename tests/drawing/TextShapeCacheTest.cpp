@@ -43,10 +43,11 @@ std::vector<ElementPtr> Texts() {
 }
 
 QImage Paint(const std::vector<ElementPtr>& texts, int zoom, QPoint origin,
-             TextShapeCache* cache) {
+             TextShapeCache* cache, bool smooth = false) {
     FixedOwner view(zoom, origin);
     view.SetTextShapes(cache);
     return test::Render(400, 300, [&](DeviceContext& dc) {
+        dc.SetSmooth(smooth);
         for (const ElementPtr& e : texts) {
             DrawElementBody(*e, dc, view);
         }
@@ -99,6 +100,31 @@ TEST(TextShapeCache, AChangedTextInTheSameElementIsMadeAfreshAndPrintersKeepApar
     });
     EXPECT_EQ(Paint(texts, 100, {}, &cache), after);
     EXPECT_FALSE(test::PaintedBox(printed).isEmpty());
+}
+
+// The kept outline of letters is the area the pen covers, filled: thin and thick pens,
+// square and round joins, smooth and stepped edges, scrolled part way off the image.
+TEST(TextShapeCache, KeptOutlinesCoverWhatThePenStrokes) {
+    std::vector<ElementPtr> texts = Texts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i]->text->outlineOn = 1;
+        texts[i]->text->outlineColour = MakeColourRef(0, 0, 90);
+        texts[i]->text->outlineWidth = std::uint8_t(1 + i % 3 * 3);  // 1, 4 and 7 pixels
+    }
+    for (const bool smooth : {false, true}) {
+        for (const QPoint origin : {QPoint(0, 0), QPoint(-150, 40)}) {
+            TextShapeCache cache;
+            const QImage fresh = Paint(texts, 60, origin, nullptr, smooth);
+            ASSERT_GT(test::CountPixels(fresh, ToQColor(MakeColourRef(0, 0, 90)).rgb()), 0);
+            EXPECT_EQ(Paint(texts, 60, origin, &cache, smooth), fresh) << smooth;
+            EXPECT_EQ(Paint(texts, 60, origin, &cache, smooth), fresh) << smooth;
+        }
+    }
+    // A new pen width makes the outline again.
+    TextShapeCache cache;
+    Paint(texts, 60, {}, &cache);
+    texts[1]->text->outlineWidth = 2;
+    EXPECT_EQ(Paint(texts, 60, {}, &cache), Paint(texts, 60, {}, nullptr));
 }
 
 }  // namespace
