@@ -1,7 +1,8 @@
 // Starts the real program under a virtual X server and drives it with real input
 // events (xdotool): the start screen, the card-type dialog, the save question, the
 // template browser, a box drawn, moved and stretched, and a text typed, its font changed
-// and a box filled with a gradient through the context menu and the colour picker.
+// and a box filled with a gradient through the context menu and the colour picker, and
+// a picture from the picture library and a calendar placed with their tools.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
