@@ -37,7 +37,7 @@ TEST(DesktopRunTest, StartScreenCardAndSaveQuestion) {
                             QStringLiteral(QUENBY_SOURCE_DIR "/tests/app/quenby_desktop_run.sh"),
                             quenby, work.path(), shots});
         ASSERT_TRUE(run.waitForStarted());
-        ASSERT_TRUE(run.waitForFinished(180000)) << "the desktop run did not finish";
+        ASSERT_TRUE(run.waitForFinished(240000)) << "the desktop run did not finish";
         output = QString::fromLocal8Bit(run.readAll());
         if (!output.contains(QLatin1String("could not connect to display"))) {
             break;
