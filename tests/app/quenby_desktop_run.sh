@@ -414,22 +414,20 @@ owl=$(cd "$(dirname "$quenby")/../share/quenby/Images/1" && LC_ALL=C ls | grep -
 owl_size=$("$tool" wxg-info "$(dirname "$quenby")/../share/quenby/Images/1/$owl" 2>/dev/null |
     /usr/bin/python3 -c 'import json, sys; g = json.load(sys.stdin); print("%dx%d" % (g["width"], g["height"]))')
 [ -n "$owl_size" ] || fail "no picture in the library's first category"
-# Positions inside the dialog: "Criaturas mágicas", tile 2, Importar. The category's
-# tiles load under the "Descargando" progress window.
+# Positions inside the dialog: "Criaturas mágicas", tile 2, Importar. The dialog drops
+# clicks while the category's tiles load, so a tile and Importar are pressed again
+# while it stays open.
 xdotool mousemove --window "$library" 67 38 click 1
-sleep 0.5
-for i in $(seq 1 150); do
-    find_window '^Descargando$' 100000 >/dev/null || break
-    sleep 0.1
-done
-sleep 0.5
+sleep 1
 import -window root "$shots/library-category.png"
-xdotool mousemove --window "$library" 350 82 click 1
-sleep 0.5
-xdotool mousemove --window "$library" 536 336 click 1
-for i in $(seq 1 50); do
-    find_window '^Imágenes a importar$' 100000 >/dev/null || break
-    sleep 0.1
+for attempt in 1 2 3; do
+    xdotool mousemove --window "$library" 350 82 click 1
+    sleep 0.5
+    xdotool mousemove --window "$library" 536 336 click 1
+    for i in $(seq 1 30); do
+        find_window '^Imágenes a importar$' 100000 >/dev/null || break 2
+        sleep 0.1
+    done
 done
 find_window '^Imágenes a importar$' 100000 >/dev/null && fail "Importar left the picture library open"
 sleep 0.5
