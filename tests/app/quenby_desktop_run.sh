@@ -255,13 +255,19 @@ drag() {  # frame x1 y1 x2 y2: a left drag with real input, in steps
     xdotool mouseup 1
     sleep 0.5
 }
-rm -rf "$XDG_CONFIG_HOME"
-start_and_press 203 mouse
-dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (mouse)"
-sleep 0.3
-press "$dialog" Return
-sleep 1
-frame=$(wait_window "$title" 100000 801) || fail "no main frame (mouse)"
+# A new card at "Página entera" from the start screen, with fresh settings; sets frame.
+new_card() {  # run
+    rm -rf "$XDG_CONFIG_HOME"
+    start_and_press 203 "$1"
+    local dialog
+    dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog ($1)"
+    sleep 0.3
+    press "$dialog" Return
+    sleep 1
+    frame=$(wait_window "$title" 100000 801) || fail "no main frame ($1)"
+    find_window "$title" 800 >/dev/null && fail "the start screen is still up ($1)"
+}
+new_card mouse
 press "$frame" alt+f Right Right Right Down Down Down Down Return   # Insertar > Rectángulo
 sleep 0.3
 drag "$frame" 420 350 620 470
@@ -299,14 +305,7 @@ echo "ok: mouse: draw, move, stretch, undo"
 # 8. A text typed with the text tool, its font changed through its context menu, and a
 #    box drawn and filled with a linear gradient whose second colour comes from the
 #    colour picker: the saved card holds all three.
-rm -rf "$XDG_CONFIG_HOME"
-start_and_press 203 format
-dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (format)"
-sleep 0.3
-press "$dialog" Return
-sleep 1
-frame=$(wait_window "$title" 100000 801) || fail "no main frame (format)"
-find_window "$title" 800 >/dev/null && fail "the start screen is still up (format)"
+new_card format
 menu() {  # Insertar's item N (0 is the first): the tool the next press uses
     press "$frame" alt+f Right Right Right
     sleep 0.3
@@ -375,20 +374,14 @@ rc=$?
 echo "ok: text typed, its font, a box filled with a gradient"
 
 # 9. The picture library and a calendar on a new card: the picture tool's press opens
-#    "Imágenes a importar", where a click chooses the first category and its first
+#    "Imágenes a importar", where clicks choose the first category and its second
 #    tile and Importar places the picture; the calendar tool's press opens "Insertar un
-#    calendario", whose Aceptar inserts the month shown. The saved card holds both;
-#    Ctrl+Z takes the calendar back and leaves the picture.
-rm -rf "$XDG_CONFIG_HOME"
-start_and_press 203 library
-dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (library)"
-sleep 0.3
-press "$dialog" Return
-sleep 1
-frame=$(wait_window "$title" 100000 801) || fail "no main frame (library)"
-find_window "$title" 800 >/dev/null && fail "the start screen is still up (library)"
+#    calendario", where the keys choose January 2027 and Return inserts it. The saved
+#    card holds both; Ctrl+Z takes the calendar back and leaves the picture.
+new_card library
 # What `"$tool" info` says of the card: the library's pictures (outside any group) with
-# their pictures' sizes, then the calendar groups as "leader members texts title".
+# their pictures' sizes, then each calendar group as "calendar:elements/pictures
+# loaded/title".
 pictures_and_calendars() {  # file
     "$tool" info "$1" 2>/dev/null | /usr/bin/python3 -c '
 import json, sys
