@@ -1,7 +1,8 @@
 // Starts the real program under a virtual X server and drives it with real input
 // events (xdotool): the start screen, the card-type dialog, the save question, the
 // template browser, a box drawn, moved and stretched, and a text typed, its font changed
-// and a box filled with a gradient through the context menu and the colour picker.
+// and a box filled with a gradient through the context menu and the colour picker, and
+// a picture from the picture library and a calendar placed with their tools.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -36,7 +37,7 @@ TEST(DesktopRunTest, StartScreenCardAndSaveQuestion) {
                             QStringLiteral(QUENBY_SOURCE_DIR "/tests/app/quenby_desktop_run.sh"),
                             quenby, work.path(), shots});
         ASSERT_TRUE(run.waitForStarted());
-        ASSERT_TRUE(run.waitForFinished(180000)) << "the desktop run did not finish";
+        ASSERT_TRUE(run.waitForFinished(240000)) << "the desktop run did not finish";
         output = QString::fromLocal8Bit(run.readAll());
         if (!output.contains(QLatin1String("could not connect to display"))) {
             break;

@@ -255,13 +255,19 @@ drag() {  # frame x1 y1 x2 y2: a left drag with real input, in steps
     xdotool mouseup 1
     sleep 0.5
 }
-rm -rf "$XDG_CONFIG_HOME"
-start_and_press 203 mouse
-dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (mouse)"
-sleep 0.3
-press "$dialog" Return
-sleep 1
-frame=$(wait_window "$title" 100000 801) || fail "no main frame (mouse)"
+# A new card at "Página entera" from the start screen, with fresh settings; sets frame.
+new_card() {  # run
+    rm -rf "$XDG_CONFIG_HOME"
+    start_and_press 203 "$1"
+    local dialog
+    dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog ($1)"
+    sleep 0.3
+    press "$dialog" Return
+    sleep 1
+    frame=$(wait_window "$title" 100000 801) || fail "no main frame ($1)"
+    find_window "$title" 800 >/dev/null && fail "the start screen is still up ($1)"
+}
+new_card mouse
 press "$frame" alt+f Right Right Right Down Down Down Down Return   # Insertar > Rectángulo
 sleep 0.3
 drag "$frame" 420 350 620 470
@@ -299,14 +305,7 @@ echo "ok: mouse: draw, move, stretch, undo"
 # 8. A text typed with the text tool, its font changed through its context menu, and a
 #    box drawn and filled with a linear gradient whose second colour comes from the
 #    colour picker: the saved card holds all three.
-rm -rf "$XDG_CONFIG_HOME"
-start_and_press 203 format
-dialog=$(wait_window '^Seleccionar tipo de tarjeta$' 2000) || fail "no card-type dialog (format)"
-sleep 0.3
-press "$dialog" Return
-sleep 1
-frame=$(wait_window "$title" 100000 801) || fail "no main frame (format)"
-find_window "$title" 800 >/dev/null && fail "the start screen is still up (format)"
+new_card format
 menu() {  # Insertar's item N (0 is the first): the tool the next press uses
     press "$frame" alt+f Right Right Right
     sleep 0.3
@@ -373,4 +372,84 @@ wait_exit
 rc=$?
 [ "$rc" -eq 0 ] || fail "the saved card did not close cleanly ($rc)"
 echo "ok: text typed, its font, a box filled with a gradient"
+
+# 9. The picture library and a calendar on a new card: the picture tool's press opens
+#    "Imágenes a importar", where clicks choose the first category and its second
+#    tile and Importar places the picture; the calendar tool's press opens "Insertar un
+#    calendario", where the keys choose January 2027 and Return inserts it. The saved
+#    card holds both; Ctrl+Z takes the calendar back and leaves the picture.
+new_card library
+# What `"$tool" info` says of the card: the library's pictures (outside any group) with
+# their pictures' sizes, then each calendar group as "calendar:elements/pictures
+# loaded/title".
+pictures_and_calendars() {  # file
+    "$tool" info "$1" 2>/dev/null | /usr/bin/python3 -c '
+import json, sys
+elements = json.load(sys.stdin)["elements"]
+alone = [e for e in elements if e["kind"] == 5 and not e["groupId"] and not e["groupMember"]]
+out = ["%dx%d" % (e["picture"]["width"], e["picture"]["height"]) if e["picture"] else "none"
+       for e in alone]
+for leader in (e for e in elements if e["groupId"]):
+    members = [e for e in elements if e["groupMember"] == leader["groupId"]]
+    loaded = [e for e in [leader] + members if e["kind"] == 5 and e["picture"]]
+    texts = [e["text"]["chars"] for e in members if e["kind"] == 6]
+    out.append("calendar:%d/%d/%s" % (len(members) + 1, len(loaded), "|".join(texts)))
+print(" ".join(out))'
+}
+menu 1   # Imagen
+xdotool mousemove --window "$frame" 300 250 click 1
+library=$(wait_window '^Imágenes a importar$' 100000) || fail "the picture tool opened no picture library"
+sleep 0.5
+import -window root "$shots/library-open.png"
+# The first category's names, as the library lists them: the wordless ones and language
+# 0's by their bytes; tile 2 stands for the second name from the end.
+owl=$(cd "$(dirname "$quenby")/../share/quenby/Images/1" && LC_ALL=C ls | grep -v '^[1-9]' | tail -2 | head -1)
+owl_size=$("$tool" wxg-info "$(dirname "$quenby")/../share/quenby/Images/1/$owl" 2>/dev/null |
+    /usr/bin/python3 -c 'import json, sys; g = json.load(sys.stdin); print("%dx%d" % (g["width"], g["height"]))')
+[ -n "$owl_size" ] || fail "no picture in the library's first category"
+# Positions inside the dialog: "Criaturas mágicas", tile 2, Importar. The dialog drops
+# clicks while the category's tiles load, so a tile and Importar are pressed again
+# while it stays open.
+xdotool mousemove --window "$library" 67 38 click 1
+sleep 1
+import -window root "$shots/library-category.png"
+for attempt in 1 2 3; do
+    xdotool mousemove --window "$library" 350 82 click 1
+    sleep 0.5
+    xdotool mousemove --window "$library" 536 336 click 1
+    for i in $(seq 1 30); do
+        find_window '^Imágenes a importar$' 100000 >/dev/null || break 2
+        sleep 0.1
+    done
+done
+find_window '^Imágenes a importar$' 100000 >/dev/null && fail "Importar left the picture library open"
+sleep 0.5
+# The calendar for January 2027: Home in the months, Tab to the year typed over, and
+# Return for Aceptar.
+menu 6   # Calendario
+xdotool mousemove --window "$frame" 420 480 click 1
+calendar=$(wait_window '^Insertar un calendario$' 100000) || fail "the calendar tool opened no calendar dialog"
+sleep 0.5
+press "$calendar" Home Tab ctrl+a
+xdotool type --delay 30 2027
+sleep 0.3
+import -window root "$shots/calendar-dialog.png"
+xdotool key Return
+sleep 1
+find_window '^Insertar un calendario$' 100000 >/dev/null && fail "Aceptar left the calendar dialog open"
+import -window root "$shots/library-calendar.png"
+save_as "$frame" "$work/calendario.wxd"
+inserted=$(pictures_and_calendars "$work/calendario.wxd")
+[ "$inserted" = "$owl_size calendar:4/3/Enero 2027" ] ||
+    fail "the card with a library picture and a calendar holds: $inserted (tile 2 is $owl, $owl_size)"
+press "$frame" ctrl+z
+sleep 0.5
+save_as "$frame" "$work/sin-calendario.wxd" named
+undone=$(pictures_and_calendars "$work/sin-calendario.wxd")
+[ "$undone" = "$owl_size" ] || fail "Ctrl+Z after the calendar left: $undone"
+press "$frame" alt+F4
+wait_exit
+rc=$?
+[ "$rc" -eq 0 ] || fail "the card with the library picture did not close cleanly ($rc)"
+echo "ok: picture library, calendar, undo"
 exit 0
