@@ -79,6 +79,14 @@ def _wait_for(condition, timeout, interval=0.1):
         time.sleep(interval)
 
 
+def wait_for(condition, timeout, what, interval=0.2):
+    """The first true value of `condition()`; a Failure naming `what` after `timeout` s."""
+    value = _wait_for(condition, timeout, interval)
+    if not value:
+        raise Failure(f"waited {timeout} s for {what}")
+    return value
+
+
 class DesktopSession:
     def __init__(self, screen="1600x1000x24", keep_folder=False):
         self.screen = screen
@@ -279,12 +287,25 @@ class DesktopSession:
     # ---- real input ----
 
     def xdotool(self, *arguments):
-        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=30)
+        """Runs xdotool on the session's display and returns what it prints."""
+        return subprocess.run(["xdotool", *map(str, arguments)], env=self.env, check=True,
+                              capture_output=True, text=True, timeout=30).stdout
 
-    def click(self, x, y):
-        self.xdotool("mousemove", "--sync", str(x), str(y))
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", x, y)
         time.sleep(0.1)
-        self.xdotool("click", "1")
+        self.xdotool("click", button)
+
+    def drag(self, start, end, steps=12):
+        """Drags with the left button from `start` to `end` in small moves, as a hand does."""
+        self.xdotool("mousemove", "--sync", *start)
+        self.xdotool("mousedown", 1)
+        for step in range(1, steps + 1):
+            self.xdotool("mousemove", "--sync",
+                         start[0] + (end[0] - start[0]) * step // steps,
+                         start[1] + (end[1] - start[1]) * step // steps)
+            time.sleep(0.03)
+        self.xdotool("mouseup", 1)
 
     def key(self, *keys):
         self.xdotool("key", "--clearmodifiers", "--delay", "60", *keys)
@@ -292,9 +313,41 @@ class DesktopSession:
     def type_text(self, text):
         self.xdotool("type", "--delay", "40", text)
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
-                       timeout=60)
+    def screenshot(self, path, box=None):
+        """Writes the screen, or only its part `box` (x, y, width, height), to `path`."""
+        subprocess.run(["import", "-window", "root", *_crop(box), path], env=self.env,
+                       check=True, timeout=60)
+
+    def pixels(self, box):
+        """The screen's pixels in `box` as (width, height, bytes of RGB triples)."""
+        raw = subprocess.run(["import", "-window", "root", *_crop(box), "-depth", "8",
+                              "ppm:-"], env=self.env, check=True, capture_output=True,
+                             timeout=60).stdout
+        # P6 header: magic, width, height and maximum, each ended by one blank.
+        header, at = [], 0
+        while len(header) < 4:
+            while raw[at:at + 1].isspace():
+                at += 1
+            end = at
+            while not raw[end:end + 1].isspace():
+                end += 1
+            header.append(raw[at:end])
+            at = end
+        return int(header[1]), int(header[2]), raw[at + 1:]
+
+    def windows(self, pid=None):
+        """The shown X windows, of the process `pid` or of all, as (id, (x, y, w, h))."""
+        search = ["--pid", pid] if pid is not None else ["--name", ".*"]
+        found = []
+        # A search that finds nothing ends with exit code 1.
+        listed = subprocess.run(["xdotool", "search", "--onlyvisible", *map(str, search)],
+                                env=self.env, capture_output=True, text=True, timeout=30)
+        for window in listed.stdout.split():
+            shell = self.xdotool("getwindowgeometry", "--shell", window)
+            values = dict(line.split("=", 1) for line in shell.split() if "=" in line)
+            found.append((window, tuple(int(values.get(k, 0))
+                                        for k in ("X", "Y", "WIDTH", "HEIGHT"))))
+        return found
 
 
 class Program:
@@ -336,10 +389,17 @@ class Program:
         if not _wait_for(lambda: not self.has_window(name, role), timeout, 0.2):
             raise Failure(f"the window '{name}' is still there after {timeout} s")
 
-    def find(self, root, role, name=None, timeout=10, contains=False):
-        """The first showing descendant of `root` of `role` whose name is `name`."""
+    def find(self, root, role, name=None, timeout=10, contains=False, showing=False):
+        """The first descendant of `root` of `role` whose name is `name`.
+
+        `role` may also be a tuple of roles, or None for any; with `showing`, only what
+        is on the screen counts."""
+        roles = (role,) if role is not None and not isinstance(role, tuple) else role
+
         def match(accessible):
-            if accessible is None or accessible.getRole() != role:
+            if accessible is None or (roles is not None and accessible.getRole() not in roles):
+                return False
+            if showing and not accessible.getState().contains(self.atspi.STATE_SHOWING):
                 return False
             if name is None:
                 return True
@@ -351,18 +411,22 @@ class Program:
             return self.atspi.findDescendant(root, match)
         found = _wait_for(look, timeout, 0.2)
         if not found:
-            raise Failure(f"no {self.atspi.Role(role) if hasattr(self.atspi, 'Role') else role}"
-                          f" named '{name}' in '{_name(root)}' within {timeout} s")
+            raise Failure(f"no {role} named '{name}' in '{_name(root)}' within {timeout} s")
         return found
 
     def all(self, root, predicate):
         return self.atspi.findAllDescendants(root, predicate)
 
-    def centre(self, accessible):
+    def extents(self, accessible):
+        """Where `accessible` is on the screen: (x, y, width, height)."""
         box = accessible.queryComponent().getExtents(self.atspi.DESKTOP_COORDS)
-        if box.width <= 0 or box.height <= 0:
+        return box.x, box.y, box.width, box.height
+
+    def centre(self, accessible):
+        x, y, width, height = self.extents(accessible)
+        if width <= 0 or height <= 0:
             raise Failure(f"'{_name(accessible)}' has no place on the screen")
-        return box.x + box.width // 2, box.y + box.height // 2
+        return x + width // 2, y + height // 2
 
     def press(self, accessible):
         """Clicks the middle of the control, as a person would."""
@@ -371,16 +435,9 @@ class Program:
 
     def largest_window(self):
         """The X window id of the program's largest window (its main frame)."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
-                                str(self.process.pid)], env=self.session.env,
-                               capture_output=True, text=True, timeout=30)
         best, best_area = None, 0
-        for window in found.stdout.split():
-            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                      env=self.session.env, capture_output=True, text=True,
-                                      timeout=30).stdout
-            values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
-            area = int(values.get("WIDTH", 0)) * int(values.get("HEIGHT", 0))
+        for window, (_, _, width, height) in self.session.windows(self.process.pid):
+            area = width * height
             if area > best_area:
                 best, best_area = window, area
         if best is None:
@@ -416,6 +473,13 @@ def _name(accessible):
         return (accessible.name or "").strip()
     except Exception:
         return ""
+
+
+def _crop(box):
+    if box is None:
+        return []
+    x, y, width, height = box
+    return ["-crop", f"{width}x{height}+{x}+{y}", "+repage"]
 
 
 def accessible_name(accessible):
