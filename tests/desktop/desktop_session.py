@@ -23,6 +23,7 @@ with exit code 77, which CTest reports as skipped with the reason.
 
 import ctypes
 import os
+import random
 import shutil
 import signal
 import subprocess
@@ -47,6 +48,15 @@ def _die_with_parent():
     # Runs in the child before exec: the child is ended when the session's process dies.
     libc = ctypes.CDLL(None, use_errno=True)
     libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL, 0, 0, 0)
+
+
+def _lock_holder(display):
+    """The process id written in an X display's lock file, or None."""
+    try:
+        with open(f"/tmp/.X{display.lstrip(':')}-lock") as lock:
+            return int(lock.read().strip())
+    except (OSError, ValueError):
+        return None
 
 
 def _read_line(fd, timeout, what):
@@ -168,30 +178,29 @@ class DesktopSession:
             raise Skip("python3-pyatspi is not installed")
         self._atspi = sys.modules["pyatspi"]
 
-    def _start_x_server(self, attempts=3):
+    def _start_x_server(self, attempts=8):
         """Starts Xvfb on a free display and returns the display's name once it answers.
 
-        Other sessions on the machine start X servers too: a display taken between
-        Xvfb's choice and its first client is tried again on another."""
+        The display is chosen at random well above the numbers desktops and other tools
+        take first (":0" for a real desktop, ":99" down for xvfb-run): a server asked for
+        the lowest free number can lose it to another server starting at the same moment,
+        and its first client then meets the wrong one. A display whose lock another server
+        holds makes Xvfb exit, and another number is tried."""
+        rng = random.Random()
         for _ in range(attempts):
-            read_end, write_end = os.pipe()
-            server = self._start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                          self.screen, "-nolisten", "tcp"],
-                                 pass_fds=(write_end,))
-            os.close(write_end)
-            try:
-                display = ":" + _read_line(read_end, 30, "Xvfb")
-            finally:
-                os.close(read_end)
+            display = f":{rng.randrange(300, 900)}"
+            server = self._start("Xvfb", ["Xvfb", display, "-screen", "0", self.screen,
+                                          "-nolisten", "tcp"])
             env = dict(self.env, DISPLAY=display)
 
             def answers():
-                if server.poll() is not None:
+                # Only our own server: the display's lock names the server that holds it.
+                if server.poll() is not None or _lock_holder(display) != server.pid:
                     return False
                 probe = subprocess.run(["xdotool", "getdisplaygeometry"], env=env,
                                        capture_output=True, timeout=10)
                 return probe.returncode == 0
-            if _wait_for(answers, 10, 0.2):
+            if _wait_for(answers, 10, 0.2) and server.poll() is None:
                 return display
             if server.poll() is None:
                 server.kill()
