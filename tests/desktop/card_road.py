@@ -78,7 +78,7 @@ def road(desktop, quenby, tool):
     documents = os.path.join(desktop.home, "Documentos")
     os.makedirs(documents)
     saved = os.path.join(documents, "tarjeta-de-prueba.wxd")
-    program = desktop.start_program(quenby)
+    program = desktop.start_program(quenby, log=os.path.join(desktop.folder, "quenby.log"))
     problems = []
 
     # The start screen, and behind it the main frame with its menus and toolbars.

@@ -254,8 +254,20 @@ class DesktopSession:
 
     # ---- programs ----
 
-    def start_program(self, program, *arguments, log=None, timeout=60):
-        """Starts `program` with accessibility on and waits until the bus shows it."""
+    def start_program(self, program, *arguments, log=None, timeout=60, attempts=3):
+        """Starts `program` with accessibility on and waits until the bus shows it.
+
+        Now and then a program's first connection to a fresh Xvfb is refused although the
+        server runs and answers other clients; such a start is tried again."""
+        for attempt in range(1, attempts + 1):
+            try:
+                return self._start_program_once(program, arguments, log, timeout)
+            except Failure as failure:
+                if "could not connect to display" not in str(failure) or attempt == attempts:
+                    raise
+                time.sleep(1)
+
+    def _start_program_once(self, program, arguments, log, timeout):
         env = dict(self.env)
         env.update({
             "QT_QPA_PLATFORM": "xcb",
@@ -266,18 +278,23 @@ class DesktopSession:
             "ASAN_OPTIONS": ":".join(filter(None, [env.get("ASAN_OPTIONS"),
                                                    "detect_leaks=0"])),
         })
-        log_file = open(log, "wb") if log else subprocess.DEVNULL
-        try:
+        # Without a log of its own, the program's words still go to a file, so that a
+        # failed start can say why.
+        log = log or os.path.join(self.folder, "program.log")
+        with open(log, "wb") as log_file:
             process = self._start(os.path.basename(program), [program, *arguments], env=env,
                                   stdout=log_file)
-        finally:
-            if log:
-                log_file.close()
         name = os.path.basename(program)
-        application = _wait_for(lambda: self._application(name, process), timeout, 0.2)
+        # Stop waiting as soon as the program has ended.
+        _wait_for(lambda: process.poll() is not None or self._application(name, process),
+                  timeout, 0.2)
+        application = self._application(name, process)
         if not application:
             if process.poll() is not None:
-                raise Failure(f"{name} ended at start (exit code {process.returncode})")
+                with open(log, "rb") as told:
+                    said = told.read()[-2000:].decode(errors="replace").strip()
+                raise Failure(f"{name} ended at start (exit code {process.returncode})"
+                              + (f": {said}" if said else ""))
             raise Skip(f"{name} did not show itself on the accessibility bus")
         return Program(self, process, application)
 
