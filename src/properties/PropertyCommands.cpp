@@ -123,7 +123,9 @@ void RegisterPropertyCommands(EditingSession& session, QWidget* parent) {
         {cmd::kTextFont, RunFontDialog, text},
         {cmd::kEditText, RunTextDialog, text},
     };
-    for (const auto& [command, dialog, enabled] : dialogs) {
+    for (const auto& [command, run, enabled] : dialogs) {
+        // A named copy: lambdas cannot capture a structured binding on every compiler.
+        const Dialog dialog = run;
         table.Add({command,
                    [s, parent, dialog] {
                        EditThroughCopy(*s, [&](Element& e) { return dialog(e, parent); });
