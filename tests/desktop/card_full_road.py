@@ -60,11 +60,10 @@ def road(desktop, quenby, tool):
     editor = Editor(desktop, program)
 
     start = editor.dialog(START_SCREEN)
-    program.press(program.find(start, pyatspi.ROLE_PUSH_BUTTON, "Crear una tarjeta"))
-    folds = editor.dialog(CARD_TYPE)
+    folds = editor.press_for_dialog(
+        program.find(start, pyatspi.ROLE_PUSH_BUTTON, "Crear una tarjeta"), CARD_TYPE)
     program.press(program.find(folds, pyatspi.ROLE_LIST_ITEM, FOLD))
-    editor.button(folds, "Aceptar")
-    program.wait_window_gone(CARD_TYPE)
+    editor.press_until_gone(CARD_TYPE, program.find(folds, pyatspi.ROLE_PUSH_BUTTON, "Aceptar"))
     editor.page_view("Parte delantera")
     face = editor.face()
 
@@ -72,8 +71,7 @@ def road(desktop, quenby, tool):
     text_in_typeface(editor, face)
 
     # The inside front, by its face button on the toolbar.
-    editor.button(editor.frame(), INSIDE)
-    editor.page_view(INSIDE)
+    editor.turn_to(INSIDE)
     settle()
     calendar(editor, editor.face())
 
@@ -89,8 +87,7 @@ def library_picture(editor, face, images):
     library file it stands for."""
     p, atspi = editor.p, editor.atspi
     editor.menu("Insertar", "Imagen")
-    editor.click_face(face, 0.08, 0.06)
-    library = editor.dialog(LIBRARY)
+    library = editor.click_for_dialog(editor.at(face, 0.08, 0.06), LIBRARY)
     categories = p.find(library, atspi.ROLE_LIST, "Seleccionar categoría")
     item = p.find(categories, atspi.ROLE_LIST_ITEM, CATEGORY, showing=True)
     folder = os.path.join(images, str(item.getIndexInParent() + 1))
@@ -127,11 +124,9 @@ def library_names(folder, language=0):
 def text_in_typeface(editor, face):
     p, atspi = editor.p, editor.atspi
     editor.menu("Insertar", "Texto")
-    editor.click_face(face, 0.1, 0.72)
-    dialog = editor.dialog(TEXT_DIALOG)
+    dialog = editor.click_for_dialog(editor.at(face, 0.1, 0.72), TEXT_DIALOG)
     write(editor, dialog, TEXT)
-    editor.button(dialog, "Aceptar")
-    p.wait_window_gone(TEXT_DIALOG)
+    editor.press_until_gone(TEXT_DIALOG, p.find(dialog, atspi.ROLE_PUSH_BUTTON, "Aceptar"))
 
     # The new text is the selection: its typeface through the Formato menu.
     editor.menu("Formato", "Fuente de texto...")
@@ -152,8 +147,7 @@ def text_in_typeface(editor, face):
         settle(1.0)
     else:
         raise Failure(f"typing '{TYPEFACE}' in the font list did not choose it")
-    editor.button(fonts, "Aceptar")
-    p.wait_window_gone(FONT_DIALOG)
+    editor.press_until_gone(FONT_DIALOG, p.find(fonts, atspi.ROLE_PUSH_BUTTON, "Aceptar"))
 
 
 def write(editor, dialog, text):
@@ -173,8 +167,7 @@ def write(editor, dialog, text):
 def calendar(editor, face):
     p, atspi = editor.p, editor.atspi
     editor.menu("Insertar", "Calendario")
-    editor.click_face(face, 0.06, 0.06)
-    dialog = editor.dialog(CALENDAR_DIALOG)
+    dialog = editor.click_for_dialog(editor.at(face, 0.06, 0.06), CALENDAR_DIALOG)
     months = p.find(dialog, atspi.ROLE_LIST, "Mes")
     month = p.find(months, atspi.ROLE_LIST_ITEM, MONTH, showing=True)
     p.press(month)

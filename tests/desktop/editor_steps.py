@@ -73,16 +73,40 @@ class Editor:
     def menu(self, *path):
         """Chooses a menu item by its names: menu("Fichero", "Guardar como...")."""
         menu_bar = self.p.find(self.frame(), self.atspi.ROLE_MENU_BAR)
-        item = self.p.find(menu_bar, self.atspi.ROLE_MENU_ITEM, path[0])
-        self.p.press(item)
-        for name in path[1:]:
-            # The opened menu is a window of its own; wait until its item is on the screen.
-            item = self.p.find(self.p.application, self.atspi.ROLE_MENU_ITEM, name,
-                               showing=True)
-            if not item.getState().contains(self.atspi.STATE_ENABLED):
+        top = self.p.find(menu_bar, self.atspi.ROLE_MENU_ITEM, path[0])
+        for attempt in range(3):
+            self.p.press(top)
+            item = top
+            try:
+                for name in path[1:]:
+                    # The opened menu is a window of its own: its item, once on the screen.
+                    item = self.p.find(self.p.application, self.atspi.ROLE_MENU_ITEM, name,
+                                       showing=True, timeout=8)
+                    if not item.getState().contains(self.atspi.STATE_ENABLED):
+                        self.desktop.key("Escape")
+                        raise Failure(f"the menu item '{name}' is disabled")
+                    self.p.press(item)
+                return
+            except Failure as failure:
+                if "disabled" in str(failure) or attempt == 2:
+                    raise
+                # The menu did not open (a click lost under load): close what is open.
                 self.desktop.key("Escape")
-                raise Failure(f"the menu item '{name}' is disabled")
-            self.p.press(item)
+
+    def click_for_dialog(self, point, title):
+        """Clicks `point` with a tool whose click opens the dialog `title`; the click is
+        given again if no dialog comes (one lost under load inserts nothing)."""
+        for attempt in range(3):
+            self.desktop.click(*point)
+            try:
+                return self.dialog(title, timeout=15)
+            except Failure:
+                if attempt == 2:
+                    raise
+
+    def press_for_dialog(self, control, title):
+        """Presses `control`, which opens the dialog `title`, again if no dialog comes."""
+        return self.click_for_dialog(self.p.centre(control), title)
 
     # ---- the page view ----
 
@@ -100,6 +124,16 @@ class Editor:
         if self.p.extents(view)[2] < 200:
             raise Failure(f"no page view named {names}, only smaller controls")
         return view
+
+    def turn_to(self, face_name):
+        """Shows the card face `face_name` by its button on the toolbar."""
+        for attempt in range(3):
+            self.button(self.frame(), face_name)
+            try:
+                return self.page_view(face_name)
+            except Failure:
+                if attempt == 2:
+                    raise
 
     def face(self):
         """The face on the screen, (x, y, width, height): the longest run of pixels that

@@ -49,8 +49,8 @@ def road(desktop, quenby, tool):
     editor = Editor(desktop, program)
 
     start = editor.dialog(START_SCREEN)
-    program.press(program.find(start, pyatspi.ROLE_PUSH_BUTTON, "Usar una plantilla"))
-    browser = editor.dialog(BROWSER)
+    browser = editor.press_for_dialog(
+        program.find(start, pyatspi.ROLE_PUSH_BUTTON, "Usar una plantilla"), BROWSER)
     kind = program.find(browser, pyatspi.ROLE_RADIO_BUTTON, KIND, showing=True)
     program.press(kind)
     wait_for(lambda: kind.getState().contains(pyatspi.STATE_CHECKED), 10, f"'{KIND}' chosen")
