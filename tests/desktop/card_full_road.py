@@ -19,8 +19,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop_session import DesktopSession, Failure, accessible_name, run_test, wait_for  # noqa: E402
-from editor_steps import START_SCREEN, Editor, keep_failure_screen, settle, tool_json  # noqa: E402
+from desktop_session import Failure, accessible_name, wait_for  # noqa: E402
+from editor_steps import START_SCREEN, run_road, settle, tool_json  # noqa: E402
 
 CARD_TYPE = "Seleccionar tipo de tarjeta"
 FOLD = "¼ Pliegue lateral vertical"  # row 4 of the list
@@ -39,25 +39,11 @@ FRONT_FACE, INSIDE_FACE = 0, 1
 PICTURE, TEXT_KIND = 5, 6
 
 
-def main():
-    quenby, tool = sys.argv[1], sys.argv[2]
-    work = sys.argv[3] if len(sys.argv) > 3 else None
-    with DesktopSession() as desktop:
-        try:
-            road(desktop, quenby, tool)
-        except Failure:
-            keep_failure_screen(desktop, work)
-            raise
-
-
-def road(desktop, quenby, tool):
+def road(editor, quenby, tool, documents):
     import pyatspi
-    documents = os.path.join(desktop.home, "Documentos")
-    os.makedirs(documents)
+    program = editor.p
     saved = os.path.join(documents, "tarjeta-completa.wxd")
     images = os.path.join(os.path.dirname(quenby), "..", "share", "quenby", "Images")
-    program = desktop.start_program(quenby, log=os.path.join(desktop.folder, "quenby.log"))
-    editor = Editor(desktop, program)
 
     start = editor.dialog(START_SCREEN)
     folds = editor.press_for_dialog(
@@ -78,8 +64,6 @@ def road(desktop, quenby, tool):
     editor.save_as(saved)
     check_card(tool_json(tool, "info", saved), tool_json(tool, "wxg-info", picture_file))
     editor.quit()
-    if editor.problems:
-        raise Failure("; ".join(editor.problems))
 
 
 def library_picture(editor, face, images):
@@ -229,4 +213,4 @@ def check_card(doc, picture):
 
 
 if __name__ == "__main__":
-    run_test(main)
+    run_road(road)

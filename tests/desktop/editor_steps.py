@@ -10,11 +10,12 @@ step waits for the window or state it leads to instead of a fixed pause.
 import json
 import os
 import subprocess
+import sys
 import tempfile
 import time
 
 from card_road import unnamed_controls
-from desktop_session import Failure, accessible_name, wait_for
+from desktop_session import DesktopSession, Failure, Skip, accessible_name, run_test, wait_for
 
 START_SCREEN = "Wexmoor Arts Craftbox"
 FILE_DIALOG = "Seleccionar nombre de fichero"
@@ -217,8 +218,34 @@ def face_units(tool, document, face=0):
     return width * UNITS_PER_PIXEL_AT_100, height * UNITS_PER_PIXEL_AT_100
 
 
+def run_road(road):
+    """Runs `road(editor, quenby, tool, documents)` as a test program called with
+    QUENBY QUENBY_TOOL [WORK_FOLDER]: the program started in a private desktop whose home
+    has a documents folder; at a failure the screen is kept as WORK_FOLDER/failure.png.
+    Unnamed controls met on the way fail the road at its end."""
+    def main():
+        quenby, tool = sys.argv[1], sys.argv[2]
+        work = sys.argv[3] if len(sys.argv) > 3 else None
+        with DesktopSession() as desktop:
+            try:
+                documents = os.path.join(desktop.home, "Documentos")
+                os.makedirs(documents)
+                program = desktop.start_program(
+                    quenby, log=os.path.join(desktop.folder, "quenby.log"))
+                editor = Editor(desktop, program)
+                road(editor, quenby, tool, documents)
+                if editor.problems:
+                    raise Failure("; ".join(editor.problems))
+            except Skip:
+                raise
+            except Exception:
+                # Whatever went wrong, the screen shows where the road stopped.
+                keep_failure_screen(desktop, work)
+                raise
+    run_test(main)
+
+
 def keep_failure_screen(desktop, work):
-    """Writes the screen to WORK/failure.png, if a work folder was given."""
     if not work:
         return
     os.makedirs(work, exist_ok=True)
