@@ -61,7 +61,8 @@ def road(editor, quenby, tool, documents):
     settle()
     calendar(editor, editor.face())
 
-    editor.save_as(saved)
+    # The save dialog starts in the desktop's documents folder: the name alone goes there.
+    editor.save_as(saved, name_only=True)
     check_card(tool_json(tool, "info", saved), tool_json(tool, "wxg-info", picture_file))
     editor.quit()
 

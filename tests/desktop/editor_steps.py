@@ -173,16 +173,25 @@ class Editor:
 
     # ---- files ----
 
-    def save_as(self, path):
+    def save_as(self, path, name_only=False):
+        """Fichero > "Guardar como...", with the whole path typed, or with `name_only` the
+        file's name alone, which the dialog's first folder must take in."""
         self.menu("Fichero", "Guardar como...")
         self.dialog(FILE_DIALOG)
-        # The file name field has the focus; the whole path leaves no doubt where it goes.
+        # The file name field has the focus.
         self.desktop.key("ctrl+a")
-        self.desktop.type_text(path)
+        self.desktop.type_text(os.path.basename(path) if name_only else path)
         self.desktop.key("Return")
         self.p.wait_window_gone(FILE_DIALOG)
-        wait_for(lambda: os.path.exists(path) and os.path.getsize(path) > 0, 30,
-                 f"the file {path}")
+        try:
+            wait_for(lambda: os.path.exists(path) and os.path.getsize(path) > 0, 30,
+                     f"the file {path}")
+        except Failure:
+            elsewhere = [os.path.join(folder, os.path.basename(path))
+                         for folder, _, files in os.walk(self.desktop.home)
+                         if os.path.basename(path) in files]
+            raise Failure(f"Save As wrote nothing to {path}"
+                          + (f", but to {elsewhere}" if elsewhere else ""))
 
     def quit(self):
         """Ctrl+Q on the main window; a saved document asks nothing."""
@@ -228,8 +237,7 @@ def run_road(road):
         work = sys.argv[3] if len(sys.argv) > 3 else None
         with DesktopSession() as desktop:
             try:
-                documents = os.path.join(desktop.home, "Documentos")
-                os.makedirs(documents)
+                documents = spanish_documents_folder(desktop.home)
                 program = desktop.start_program(
                     quenby, log=os.path.join(desktop.folder, "quenby.log"))
                 editor = Editor(desktop, program)
@@ -243,6 +251,17 @@ def run_road(road):
                 keep_failure_screen(desktop, work)
                 raise
     run_test(main)
+
+
+def spanish_documents_folder(home):
+    """Makes the documents folder of a Spanish desktop, as its user folders name it."""
+    documents = os.path.join(home, "Documentos")
+    os.makedirs(documents)
+    config = os.path.join(home, ".config")
+    os.makedirs(config, exist_ok=True)
+    with open(os.path.join(config, "user-dirs.dirs"), "w") as dirs:
+        dirs.write('XDG_DOCUMENTS_DIR="$HOME/Documentos"\n')
+    return documents
 
 
 def keep_failure_screen(desktop, work):
