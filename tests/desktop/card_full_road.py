@@ -48,7 +48,7 @@ def road(editor, quenby, tool, documents):
     start = editor.dialog(START_SCREEN)
     folds = editor.press_for_dialog(
         program.find(start, pyatspi.ROLE_PUSH_BUTTON, "Crear una tarjeta"), CARD_TYPE)
-    program.press(program.find(folds, pyatspi.ROLE_LIST_ITEM, FOLD))
+    editor.choose(program.find(folds, pyatspi.ROLE_LIST_ITEM, FOLD), f"the fold {FOLD!r} chosen")
     editor.press_until_gone(CARD_TYPE, program.find(folds, pyatspi.ROLE_PUSH_BUTTON, "Aceptar"))
     editor.page_view("Parte delantera")
     face = editor.face()
@@ -86,9 +86,7 @@ def library_picture(editor, face, images):
     wait_for(lambda: tiles.childCount == len(names), 60,
              f"the {len(names)} pictures of '{CATEGORY}'")
     tile = p.find(tiles, atspi.ROLE_LIST_ITEM, TILE, showing=True)
-    p.press(tile)
-    wait_for(lambda: tile.getState().contains(atspi.STATE_SELECTED), 10,
-             f"tile {TILE} chosen")
+    editor.choose(tile, f"tile {TILE} chosen")
     editor.press_until_gone(LIBRARY, p.find(library, atspi.ROLE_PUSH_BUTTON, "Importar"))
     # Tile k stands for the k-th name from the end.
     return os.path.join(folder, names[len(names) - int(TILE)])
@@ -155,8 +153,7 @@ def calendar(editor, face):
     dialog = editor.click_for_dialog(editor.at(face, 0.06, 0.06), CALENDAR_DIALOG)
     months = p.find(dialog, atspi.ROLE_LIST, "Mes")
     month = p.find(months, atspi.ROLE_LIST_ITEM, MONTH, showing=True)
-    p.press(month)
-    wait_for(lambda: month.getState().contains(atspi.STATE_SELECTED), 10, f"{MONTH} chosen")
+    editor.choose(month, f"{MONTH} chosen")
     year = p.find(dialog, atspi.ROLE_SPIN_BUTTON, "Año", showing=True)
     for _ in range(4):
         p.press(year)

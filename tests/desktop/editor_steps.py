@@ -71,6 +71,18 @@ class Editor:
                 continue
         raise Failure(f"'{window_title}' stays open after pressing '{accessible_name(control)}'")
 
+    def choose(self, item, what):
+        """Clicks a list's row until the list shows it selected: a list still being
+        filled lets a click go by."""
+        for _ in range(3):
+            self.p.press(item)
+            try:
+                return wait_for(
+                    lambda: item.getState().contains(self.atspi.STATE_SELECTED), 10, what)
+            except Failure:
+                continue
+        raise Failure(f"{what}: the row stays unselected")
+
     def menu(self, *path):
         """Chooses a menu item by its names: menu("Fichero", "Guardar como...")."""
         menu_bar = self.p.find(self.frame(), self.atspi.ROLE_MENU_BAR)

@@ -44,9 +44,7 @@ def road(editor, quenby, tool, documents):
         raise Failure(f"no template file {template} for '{KIND}'")
     rows = program.find(browser, pyatspi.ROLE_LIST, "Plantillas disponibles")
     row = program.find(rows, pyatspi.ROLE_LIST_ITEM, TEMPLATE, showing=True)
-    program.press(row)
-    wait_for(lambda: row.getState().contains(pyatspi.STATE_SELECTED), 10,
-             f"the template '{TEMPLATE}' chosen")
+    editor.choose(row, f"the template '{TEMPLATE}' chosen")
     editor.press_until_gone(BROWSER, program.find(browser, pyatspi.ROLE_PUSH_BUTTON, "Aceptar"))
     if program.has_window(START_SCREEN, role=pyatspi.ROLE_DIALOG):
         raise Failure("the start screen is still up after the template was chosen")
