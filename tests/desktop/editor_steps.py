@@ -224,7 +224,9 @@ def tool_json(tool, *arguments):
 
 def face_units(tool, document, face=0):
     """The width and height, in document units, of a face of `document`: the size of
-    the face drawn at 100 % by `quenby-tool render`, read from the PNG's header."""
+    the face drawn at 100 % by `quenby-tool render`, read from the PNG's header. The tool
+    draws at 96 pixels an inch, as the page view does on the session's X server (no
+    Xft.dpi set), so the face holds as many units on the screen as here."""
     with tempfile.TemporaryDirectory(prefix="quenby-face-") as folder:
         picture = os.path.join(folder, "face.png")
         answer = subprocess.run([tool, "render", document, "--face", str(face), "--zoom",
