@@ -43,7 +43,7 @@ def unnamed_controls(program, root):
                 program.is_showing(accessible) and not accessible_name(accessible).strip()
         except Exception:
             return False
-    for accessible in program.all(root, unnamed):
+    for accessible in program.descendants(root, unnamed):
         try:
             parent = accessible_name(accessible.parent)
         except Exception:

@@ -492,6 +492,30 @@ class Program:
         if not self.running:
             raise Failure(f"the program ended (exit code {self.process.returncode})")
 
+    def descendants(self, root, predicate):
+        """Like all(), passing over the children the bus cannot hand out (an item view
+        that is not shown, such as the file dialog's list beside its detail view, counts
+        children it then reports as None)."""
+        found = []
+        pending = [root]
+        while pending:
+            accessible = pending.pop()
+            try:
+                count = accessible.childCount
+            except Exception:
+                continue
+            for index in range(count):
+                try:
+                    child = accessible.getChildAtIndex(index)
+                except Exception:
+                    child = None
+                if child is None:
+                    continue
+                if predicate(child):
+                    found.append(child)
+                pending.append(child)
+        return found
+
 
 def _name(accessible):
     # Some of the program's titles end in a blank; nobody hears it.
