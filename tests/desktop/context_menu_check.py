@@ -16,7 +16,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop_session import DesktopSession, Failure, accessible_name, run_test  # noqa: E402
+from desktop_session import (DesktopSession, Failure, accessible_name,  # noqa: E402
+                             run_keeping_screen, run_test, wait_for)
 
 START_SCREEN = "Wexmoor Arts Craftbox"
 CARD_TYPE = "Seleccionar tipo de tarjeta"
@@ -27,16 +28,7 @@ def main():
     quenby = sys.argv[1]
     work = sys.argv[2] if len(sys.argv) > 2 else None
     with DesktopSession() as desktop:
-        try:
-            check(desktop, quenby)
-        except Failure:
-            if work:
-                os.makedirs(work, exist_ok=True)
-                try:
-                    desktop.screenshot(os.path.join(work, "failure.png"))
-                except Exception:
-                    pass
-            raise
+        run_keeping_screen(desktop, work, check, quenby)
 
 
 def lone_menu(program):
@@ -77,13 +69,12 @@ def check(desktop, quenby):
     time.sleep(0.5)
 
     desktop.click(*centre, button=3)
-    menu = wait_menu(program)
+    menu = wait_for(lambda: lone_menu(program), 10, "a menu on the bus after the right button")
     names = [accessible_name(item) for item in menu if item is not None]
     if names[:1] != ITEMS[:1] or not all(name in names for name in ITEMS):
         raise Failure(f"the box's menu shows {names}, not {ITEMS}")
     program.press(program.find(menu, pyatspi.ROLE_MENU_ITEM, "Borrar", showing=True))
-    if not _gone(lambda: lone_menu(program) is None):
-        raise Failure("the menu is still shown after 'Borrar'")
+    wait_for(lambda: lone_menu(program) is None, 10, "the menu to close after 'Borrar'")
 
     # Nothing is left under the pointer to open a menu on.
     desktop.click(*centre, button=3)
@@ -91,26 +82,6 @@ def check(desktop, quenby):
     if lone_menu(program) is not None:
         desktop.key("Escape")
         raise Failure("the box is still there after 'Borrar'")
-
-
-def wait_menu(program, timeout=10):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        menu = lone_menu(program)
-        if menu is not None:
-            return menu
-        time.sleep(0.2)
-    raise Failure(f"no menu on the bus after the right button; windows: "
-                  f"{[accessible_name(w) for w in program.windows()]}")
-
-
-def _gone(condition, timeout=10):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        time.sleep(0.2)
-    return False
 
 
 if __name__ == "__main__":
