@@ -547,3 +547,18 @@ def run_test(main):
         print(f"FAIL: {failure}")
         sys.exit(1)
     print("passed")
+
+
+def run_keeping_screen(desktop, folder, road, *arguments):
+    """Runs `road(desktop, *arguments)`; when it fails, the screen is kept first as
+    FOLDER/failure.png (with a folder given), to show what the program showed."""
+    try:
+        road(desktop, *arguments)
+    except Failure:
+        if folder:
+            os.makedirs(folder, exist_ok=True)
+            try:
+                desktop.screenshot(os.path.join(folder, "failure.png"))
+            except Exception:
+                pass
+        raise
