@@ -131,6 +131,33 @@ void ForEachStrip(const Dib& picture, std::int64_t left, std::int64_t top, std::
 
 }  // namespace
 
+QImage MaskedPicture(const Dib& picture, int transparentIndex, bool turned, const QRect& part) {
+    if (!HasPaletteRows(picture)) {
+        return {};
+    }
+    const int w = picture.Width();
+    const int h = PictureHeight(picture);
+    const QRect wanted = part & QRect(0, 0, w, h);
+    if (wanted.isEmpty()) {
+        return {};
+    }
+    QImage image(wanted.size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    const std::array<QRgb, 256> palette = Palette(picture);
+    for (int r = wanted.top(); r <= wanted.bottom(); ++r) {
+        // Top image row: the last stored row, or for a turned picture the first.
+        const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(r - wanted.top()));
+        for (int x = wanted.left(); x <= wanted.right(); ++x) {
+            const int v = row[turned ? w - 1 - x : x];
+            out[x - wanted.left()] = v == transparentIndex ? 0u : palette[std::size_t(v)];
+        }
+    }
+    return image;
+}
+
 std::vector<TransparentStrip> PlanTransparentStrips(const Dib& picture, int left, int top,
                                                     int right, int bottom, int transparentIndex,
                                                     bool turned) {
@@ -178,23 +205,10 @@ void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int
         }
         // The same picture drawn again is the same image, which a printer stores once.
         const int variant = (transparentIndex << 1) | (turned ? 1 : 0);
-        const QImage masked =
-            dc.KeptImage(picture.Packed(), variant, QRect(x0, y0, x1 - x0, y1 - y0), [&] {
-                QImage image(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
-                if (image.isNull()) {
-                    return image;
-                }
-                for (int r = y0; r < y1; ++r) {
-                    // Top image row: the last stored row, or for a turned picture the first.
-                    const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
-                    auto* out = reinterpret_cast<QRgb*>(image.scanLine(r - y0));
-                    for (int x = x0; x < x1; ++x) {
-                        const int v = row[turned ? w - 1 - x : x];
-                        out[x - x0] = v == transparentIndex ? 0u : palette[std::size_t(v)];
-                    }
-                }
-                return image;
-            });
+        const QRect part(x0, y0, x1 - x0, y1 - y0);
+        const QImage masked = dc.KeptImage(picture.Packed(), variant, part, [&] {
+            return MaskedPicture(picture, transparentIndex, turned, part);
+        });
         if (masked.isNull()) {
             return;
         }
