@@ -51,7 +51,8 @@ public:
                                  .arg(placement.turnCentre.x())
                                  .arg(placement.turnCentre.y());
             }
-            body += QStringLiteral("<g transform=\"%1\">\n").arg(transform);
+            // Document units are a quarter of a pixel at 100 %.
+            body += QStringLiteral("<g transform=\"%1 scale(0.25)\">\n").arg(transform);
             for (const Element& e : doc.elements) {
                 if (e.page == placement.face) {
                     body += ElementSvg(e);
@@ -180,7 +181,13 @@ private:
 
     QString TextSvg(const Element& e, const ElementBox& b) {
         const TextBlock& t = *e.text;
-        const int size = std::max(1, std::abs(t.font.height) * (t.font.height > 0 ? 4 : 5) / 5);
+        // The letters fill their frame, as the program stretches them to it: the lines
+        // share its height, and each line spans its width.
+        const QStringList lines = t.Text().split(QStringLiteral("\r\n"));
+        const bool circular = e.kind == ElementKind::CircularText;
+        const double radius = std::max(1.0, double(e.corners[2].x - e.corners[0].x));
+        const int size = std::max(1, int(circular ? radius / 4
+                                                  : (b.bottom - b.top) / lines.size() / 1.2));
         const QString font = QStringLiteral(" font-family=\"%1\" font-size=\"%2\" font-weight=\"%3\"")
                                  .arg(Escaped(t.font.Face()))
                                  .arg(size)
@@ -191,9 +198,9 @@ private:
                                       : QStringLiteral("none");
         const QString stroke = Stroke(t.outlineOn, t.outlineColour, t.outlineWidth);
         QString content;
-        if (e.kind == ElementKind::CircularText) {
+        if (circular) {
             const DocPoint c = e.corners[0];
-            const double r = std::max(1.0, double(e.corners[2].x - c.x));
+            const double r = radius;
             const QString path = QStringLiteral("c%1").arg(++circles_);
             defs_ += QStringLiteral("<path id=\"%1\" d=\"M %2 %3 a %4 %4 0 1 1 %5 0 a %4 %4 0 1 1 "
                                     "%6 0\"/>\n")
@@ -202,12 +209,12 @@ private:
             content = QStringLiteral("<textPath xlink:href=\"#%1\">%2</textPath>")
                           .arg(path, Escaped(t.Text().simplified()));
         } else {
-            const QStringList lines = t.Text().split(QStringLiteral("\r\n"));
             for (int i = 0; i < lines.size(); ++i) {
-                content += QStringLiteral("<tspan x=\"%1\" dy=\"%2\">%3</tspan>")
-                               .arg(Number(b.left), i == 0 ? QStringLiteral("1em")
-                                                           : QStringLiteral("1.2em"),
-                                    Escaped(lines[i]));
+                content += QStringLiteral("<tspan x=\"%1\" dy=\"%2\" textLength=\"%3\" "
+                                          "lengthAdjust=\"spacingAndGlyphs\">%4</tspan>")
+                               .arg(Number(b.left),
+                                    i == 0 ? QStringLiteral("1em") : QStringLiteral("1.2em"),
+                                    Number(b.right - b.left), Escaped(lines[i]));
             }
         }
         const QString at = QStringLiteral(" x=\"%1\" y=\"%2\"").arg(Number(b.left), Number(b.top));

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -26,13 +27,16 @@ namespace {
 // The card as a document file and as an SVG sheet, written once for all rows.
 struct PeerFiles {
     PeerFiles() {
+        // QUENBY_PEER_DIR keeps the files (and the PDFs) there, to look at them.
+        const QString kept = qEnvironmentVariable("QUENBY_PEER_DIR");
+        folder = kept.isEmpty() ? dir.path() : kept;
         Document doc;
         bench::BuildBusyCard(doc);
         std::vector<std::uint8_t> bytes;
-        WriteDocument(doc, bytes);
-        wxd = dir.filePath(QStringLiteral("card.wxd"));
-        svg = dir.filePath(QStringLiteral("card.svg"));
-        QFile out(wxd);
+        wxd::WriteDocument(doc, bytes);
+        wxdPath = FilePath(QStringLiteral("card.wxd"));
+        svg = FilePath(QStringLiteral("card.svg"));
+        QFile out(wxdPath);
         ok = out.open(QIODevice::WriteOnly) &&
              out.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) ==
                  qint64(bytes.size());
@@ -41,8 +45,11 @@ struct PeerFiles {
         const QByteArray text = bench::CardSheetSvg(doc);
         ok = ok && sheet.open(QIODevice::WriteOnly) && sheet.write(text) == text.size();
     }
+    QString FilePath(const QString& name) const { return QDir(folder).filePath(name); }
+
     QTemporaryDir dir;
-    QString wxd;
+    QString folder;
+    QString wxdPath;
     QString svg;
     bool ok = false;
 };
@@ -71,17 +78,20 @@ std::pair<int, int> StoredImages(const QString& pdf) {
     if (!list.waitForFinished(120000)) {
         return {-1, -1};
     }
-    int images = 0, jpeg = 0;
+    // One line per use of an image; the object number tells the stored ones apart.
+    QSet<QByteArray> images, jpeg;
     const QList<QByteArray> lines = list.readAllStandardOutput().split('\n');
     for (qsizetype i = 2; i < lines.size(); ++i) {  // two lines of headings
         const QList<QByteArray> fields = lines[i].simplified().split(' ');
-        if (fields.size() < 10 || fields[2] == "smask") {
+        if (fields.size() < 11 || fields[2] == "smask" || fields[2] == "stencil") {
             continue;  // a picture's mask is part of the picture
         }
-        ++images;
-        jpeg += fields[8] == "jpeg" ? 1 : 0;
+        images.insert(fields[10]);
+        if (fields[8] == "jpeg") {
+            jpeg.insert(fields[10]);
+        }
     }
-    return {images, jpeg};
+    return {int(images.size()), int(jpeg.size())};
 }
 
 // One process making `pdf`; the row reports its wall and CPU time and the result.
@@ -124,9 +134,9 @@ void BM_CardPdfByThisProgram(benchmark::State& state) {
     }
     const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/quenby-tool");
     const int dpi = int(state.range(0));
-    const QString pdf = files.dir.filePath(QStringLiteral("card-%1.pdf").arg(dpi));
+    const QString pdf = files.FilePath(QStringLiteral("card-%1.pdf").arg(dpi));
     RunToPdf(state, tool,
-             {QStringLiteral("print"), files.wxd, QStringLiteral("--out"), pdf,
+             {QStringLiteral("print"), files.wxdPath, QStringLiteral("--out"), pdf,
               QStringLiteral("--printer-dpi"), QString::number(dpi)},
              pdf);
 }
@@ -149,7 +159,7 @@ void BM_CardPdfByPeer(benchmark::State& state) {
         state.SkipWithError("the card could not be written");
         return;
     }
-    const QString pdf = files.dir.filePath(QStringLiteral("card-peer.pdf"));
+    const QString pdf = files.FilePath(QStringLiteral("card-peer.pdf"));
     RunToPdf(state, peer,
              {QStringLiteral("-f"), QStringLiteral("pdf"), QStringLiteral("-o"), pdf, files.svg},
              pdf);
