@@ -3,6 +3,7 @@
 #include "graphics/ScaledPicture.h"
 #include "graphics/TransparentPicture.h"
 #include "platform/Dib.h"
+#include "support/ImageColours.h"
 
 #include <QImage>
 
@@ -33,15 +34,7 @@ std::unique_ptr<Dib> Checkers(int width, int height, bool clearLeft = false) {
     return picture;
 }
 
-std::set<QRgb> Colours(const QImage& image) {
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return colours;
-}
+using test::Colours;
 
 TEST(ScaledPicture, ShrinkingAveragesTheFinePatternIntoGrey) {
     const auto picture = Checkers(300, 150);
