@@ -4,6 +4,7 @@
 
 #include "document/ElementDrawing.h"
 #include "document/GradientPainters.h"
+#include "support/ImageColours.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,7 @@ namespace {
 
 constexpr ColourRef kBlue = MakeColourRef(20, 40, 230);
 
-std::set<QRgb> Colours(const QImage& image) {
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return colours;
-}
+using test::Colours;
 
 QImage DrawSmooth(const Element& e, bool smooth) {
     const FixedOwner owner(100);
