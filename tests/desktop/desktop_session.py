@@ -549,16 +549,22 @@ def run_test(main):
     print("passed")
 
 
+def keep_failure_screen(desktop, folder):
+    """Keeps the screen as FOLDER/failure.png (with a folder given), to show what the
+    program showed when a road failed."""
+    if not folder:
+        return
+    os.makedirs(folder, exist_ok=True)
+    try:
+        desktop.screenshot(os.path.join(folder, "failure.png"))
+    except Exception:
+        pass
+
+
 def run_keeping_screen(desktop, folder, road, *arguments):
-    """Runs `road(desktop, *arguments)`; when it fails, the screen is kept first as
-    FOLDER/failure.png (with a folder given), to show what the program showed."""
+    """Runs `road(desktop, *arguments)`; when it fails, the screen is kept first."""
     try:
         road(desktop, *arguments)
     except Failure:
-        if folder:
-            os.makedirs(folder, exist_ok=True)
-            try:
-                desktop.screenshot(os.path.join(folder, "failure.png"))
-            except Exception:
-                pass
+        keep_failure_screen(desktop, folder)
         raise

@@ -15,7 +15,8 @@ import tempfile
 import time
 
 from card_road import unnamed_controls
-from desktop_session import DesktopSession, Failure, Skip, accessible_name, run_test, wait_for
+from desktop_session import (DesktopSession, Failure, Skip, accessible_name,  # noqa: E402
+                             keep_failure_screen, run_test, wait_for)
 
 START_SCREEN = "Wexmoor Arts Craftbox"
 FILE_DIALOG = "Seleccionar nombre de fichero"
@@ -276,16 +277,6 @@ def spanish_documents_folder(home):
     with open(os.path.join(config, "user-dirs.dirs"), "w") as dirs:
         dirs.write('XDG_DOCUMENTS_DIR="$HOME/Documentos"\n')
     return documents
-
-
-def keep_failure_screen(desktop, work):
-    if not work:
-        return
-    os.makedirs(work, exist_ok=True)
-    try:
-        desktop.screenshot(os.path.join(work, "failure.png"))
-    except Exception:
-        pass
 
 
 def settle(seconds=0.3):
