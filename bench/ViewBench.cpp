@@ -5,6 +5,7 @@
 // at 100 %, with the texts' shapes kept by the view as the editor window keeps them.
 #include "BusyFace.h"
 #include "document/Document.h"
+#include "document/ElementLayerCache.h"
 #include "document/ElementOperations.h"
 #include "document/TextShapeCache.h"
 #include "print/PaperLayout.h"
@@ -36,6 +37,7 @@ struct ViewScene {
         }
         state.zoomPercent = zoomPercent;
         state.textShapes = &textShapes;
+        state.elementLayers = &layers;
         state.pixelsPerMm = kPixelsPerMm;
         state.clientRect = QRect(QPoint(0, 0), kClientSize);
         // Five millimetres of margin all round, as a typical inkjet leaves.
@@ -48,6 +50,7 @@ struct ViewScene {
 
     Document doc;
     TextShapeCache textShapes;
+    ElementLayerCache layers;
     PageViewState state;
     QImage surface{kClientSize, QImage::Format_RGB32};
 };
@@ -67,6 +70,7 @@ BENCHMARK(BM_RepaintView)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillise
 void BM_RepaintViewMakingTextShapes(benchmark::State& state) {
     ViewScene scene(int(state.range(0)));
     scene.state.textShapes = nullptr;
+    scene.state.elementLayers = nullptr;
     for (auto _ : state) {
         QPainter painter(&scene.surface);
         benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
