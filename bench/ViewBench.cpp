@@ -2,7 +2,8 @@
 // flap, dog-ear and margins, the dot grid, a busy face and the handles of 20 selected
 // elements, at 25 %, 100 % and 300 %; beside a plain copy of a surface of the same
 // size, which is what showing a rendered surface costs. Aim: one 60 Hz frame, 16.7 ms,
-// at 100 %, with the texts' shapes kept by the view as the editor window keeps them.
+// at 100 %, with the texts' shapes and the elements' images kept by the view as the
+// editor window keeps them.
 #include "BusyFace.h"
 #include "document/Document.h"
 #include "document/ElementLayerCache.h"
@@ -78,6 +79,36 @@ void BM_RepaintViewMakingTextShapes(benchmark::State& state) {
     state.SetLabel(std::to_string(state.range(0)) + " %");
 }
 BENCHMARK(BM_RepaintViewMakingTextShapes)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The same repaint with the texts' shapes kept but every element drawn afresh.
+void BM_RepaintViewWithoutLayers(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    scene.state.elementLayers = nullptr;
+    for (auto _ : state) {
+        QPainter painter(&scene.surface);
+        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " %");
+}
+BENCHMARK(BM_RepaintViewWithoutLayers)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A repaint after one edit, as a drag or a property dialog causes: one text and one
+// shape with gradients change their colours, the rest are copied from their images.
+void BM_RepaintViewAfterOneChange(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    Element& shape = *scene.doc.elements.At(1);
+    Element& text = *scene.doc.elements.At(141);
+    int k = 0;
+    for (auto _ : state) {
+        ++k;
+        shape.fillColour = MakeColourRef(k & 0xFF, 30, 90);
+        text.text->fillColour = MakeColourRef(200, k & 0xFF, 30);
+        QPainter painter(&scene.surface);
+        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
+    }
+    state.SetLabel(std::to_string(state.range(0)) + " %");
+}
+BENCHMARK(BM_RepaintViewAfterOneChange)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_CopySurfaceToScreen(benchmark::State& state) {
     QImage surface(kClientSize, QImage::Format_RGB32);
