@@ -76,7 +76,7 @@ protected:
                 const auto [most, pixels] = Difference(layered, fresh);
                 if (smooth) {
                     EXPECT_LE(most, 2);
-                    EXPECT_LT(pixels, fresh.width() * fresh.height() / 100);
+                    EXPECT_LT(pixels, fresh.width() * fresh.height() / 40);
                 } else {
                     EXPECT_EQ(most, 0) << pixels << " pixels differ";
                 }
