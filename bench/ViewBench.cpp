@@ -56,27 +56,31 @@ struct ViewScene {
     QImage surface{kClientSize, QImage::Format_RGB32};
 };
 
-void BM_RepaintView(benchmark::State& state) {
-    ViewScene scene(int(state.range(0)));
+// Repaints the scene's view with the caches it is given, before each paint running
+// `change` (an edit), if any.
+template <typename Change>
+void Repaint(benchmark::State& state, ViewScene& scene, Change change) {
     for (auto _ : state) {
+        change();
         QPainter painter(&scene.surface);
         benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
     }
     state.SetLabel(std::to_string(state.range(0)) + " %");
 }
+
+void BM_RepaintView(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    Repaint(state, scene, [] {});
+}
 BENCHMARK(BM_RepaintView)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 
 // The same repaint making every text's shape afresh, as the first paint at a new zoom
-// does: the baseline for the shapes the view keeps.
+// does: the baseline for the shapes and images the view keeps.
 void BM_RepaintViewMakingTextShapes(benchmark::State& state) {
     ViewScene scene(int(state.range(0)));
     scene.state.textShapes = nullptr;
     scene.state.elementLayers = nullptr;
-    for (auto _ : state) {
-        QPainter painter(&scene.surface);
-        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
-    }
-    state.SetLabel(std::to_string(state.range(0)) + " %");
+    Repaint(state, scene, [] {});
 }
 BENCHMARK(BM_RepaintViewMakingTextShapes)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -84,11 +88,7 @@ BENCHMARK(BM_RepaintViewMakingTextShapes)->Arg(100)->Unit(benchmark::kMillisecon
 void BM_RepaintViewWithoutLayers(benchmark::State& state) {
     ViewScene scene(int(state.range(0)));
     scene.state.elementLayers = nullptr;
-    for (auto _ : state) {
-        QPainter painter(&scene.surface);
-        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
-    }
-    state.SetLabel(std::to_string(state.range(0)) + " %");
+    Repaint(state, scene, [] {});
 }
 BENCHMARK(BM_RepaintViewWithoutLayers)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -99,14 +99,11 @@ void BM_RepaintViewAfterOneChange(benchmark::State& state) {
     Element& shape = *scene.doc.elements.At(1);
     Element& text = *scene.doc.elements.At(141);
     int k = 0;
-    for (auto _ : state) {
+    Repaint(state, scene, [&] {
         ++k;
         shape.fillColour = MakeColourRef(k & 0xFF, 30, 90);
         text.text->fillColour = MakeColourRef(200, k & 0xFF, 30);
-        QPainter painter(&scene.surface);
-        benchmark::DoNotOptimize(PaintPageView(painter, scene.doc, scene.state));
-    }
-    state.SetLabel(std::to_string(state.range(0)) + " %");
+    });
 }
 BENCHMARK(BM_RepaintViewAfterOneChange)->Arg(100)->Unit(benchmark::kMillisecond);
 
