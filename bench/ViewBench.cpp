@@ -107,6 +107,29 @@ void BM_RepaintViewAfterOneChange(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintViewAfterOneChange)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// The first paint at a zoom: every text's shape and every element's image made, then
+// copied; beside BM_RepaintViewMakingTextShapes, what making the images adds.
+void BM_RepaintViewFirstAtItsZoom(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    Repaint(state, scene, [&] {
+        scene.textShapes.Clear();
+        scene.layers.Clear();
+    });
+}
+BENCHMARK(BM_RepaintViewFirstAtItsZoom)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Scrolling by ten pixels at a time: the elements wholly in the window are copied from
+// their images, those its edge cuts are drawn again.
+void BM_RepaintViewScrolling(benchmark::State& state) {
+    ViewScene scene(int(state.range(0)));
+    int k = 0;
+    Repaint(state, scene, [&] {
+        k = (k + 1) % 40;
+        scene.state.scroll = QPoint(0, 10 * k);
+    });
+}
+BENCHMARK(BM_RepaintViewScrolling)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
+
 void BM_CopySurfaceToScreen(benchmark::State& state) {
     QImage surface(kClientSize, QImage::Format_RGB32);
     surface.fill(Qt::gray);
