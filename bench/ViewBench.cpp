@@ -90,7 +90,7 @@ void BM_RepaintViewWithoutLayers(benchmark::State& state) {
     scene.state.elementLayers = nullptr;
     Repaint(state, scene, [] {});
 }
-BENCHMARK(BM_RepaintViewWithoutLayers)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintViewWithoutLayers)->Arg(25)->Arg(100)->Arg(300)->Unit(benchmark::kMillisecond);
 
 // A repaint after one edit, as a drag or a property dialog causes: one text and one
 // shape with gradients change their colours, the rest are copied from their images.
