@@ -1,0 +1,444 @@
+#!/usr/bin/python3
+"""Printing through the real program to the print system's PDF queue, seen through the
+accessibility bus.
+
+    print_road.py card|pageset QUENBY WORK_FOLDER
+
+card: start screen -> "Crear una tarjeta" -> "½ Pliegue horizontal" -> a box drawn with
+the mouse on three faces and a text on the front and on the inside back -> Fichero,
+"Imprimir..." -> the queue chosen in the print dialog -> the reinsertion prompt ->
+Aceptar -> the second print dialog. The two jobs' PDFs must hold one A4 portrait page
+each, with every face in its half of the sheet and the back turned by half a turn.
+
+pageset: start screen -> "Crear un cartel" -> 2 pages across and 2 down -> one box drawn
+across the four sheets -> "Imprimir..." -> the queue. The job's PDF must hold four A4
+pages, column by column, whose pieces of the box join at the sheets' edges.
+
+The PDFs are read with poppler's tools (pdfinfo, pdftoppm). The queue's folder is shared
+with every other run on the machine: a job is told from the others by its title and by
+showing what this run drew, at places chosen at random for the run. Exit 0: passed; 77: skipped (no X server, bus or print queue);
+anything else: failed. At a failure the screen is kept as WORK_FOLDER/failure.png and
+the PDFs of the run beside it.
+"""
+
+import os
+import random
+import shutil
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from desktop_session import (DesktopSession, Failure, accessible_name,  # noqa: E402
+                             run_test, wait_for)
+import print_queue  # noqa: E402
+from pdf_pages import PdfFile, Box  # noqa: E402
+
+START_SCREEN = "Wexmoor Arts Craftbox"
+CARD_TYPE = "Seleccionar tipo de tarjeta"
+PAGE_SET_FORMAT = "Seleccionar formato y tamaño de documento"
+HALF_FOLD = "½ Pliegue horizontal"
+REINSERT_CAPTION = "Imprimir una tarjeta"
+# Strings 8300 (portrait) and 8301 (landscape).
+REINSERT_PORTRAIT = ("Reinserte la página impresa con el lado impreso arriba y la parte "
+                     "delantera de la tarjeta más cerca de la impresora")
+TEXT_DIALOG = "Cambiar texto"
+PRINT_DIALOG = "Imprimir"
+A4_POINTS = (595.28, 841.89)
+
+
+def main():
+    road_name, quenby = sys.argv[1], sys.argv[2]
+    work = sys.argv[3] if len(sys.argv) > 3 else None
+    roads = {"card": card_road, "pageset": page_set_road}
+    if road_name not in roads:
+        raise SystemExit(f"unknown road '{road_name}'; one of {sorted(roads)}")
+    queue = print_queue.PrintQueue()
+    queue.check_ready()
+    if work:
+        shutil.rmtree(work, ignore_errors=True)
+        os.makedirs(work)
+    with DesktopSession() as desktop:
+        road = Road(desktop, quenby, queue, work)
+        try:
+            roads[road_name](road)
+        except Failure:
+            road.keep_evidence()
+            raise
+
+
+class Road:
+    """One run of the program with what the roads share: menus, tools, faces, printing."""
+
+    def __init__(self, desktop, quenby, queue, work):
+        import pyatspi
+        self.atspi = pyatspi
+        self.desktop = desktop
+        self.queue = queue
+        self.work = work
+        self.pdfs = []
+        self.program = desktop.start_program(quenby,
+                                             log=os.path.join(desktop.folder, "quenby.log"))
+        self.frame = None
+
+    # ---- the start screen and the layout dialogs ----
+
+    def start_with(self, button):
+        program = self.program
+        start = program.window(START_SCREEN, role=self.atspi.ROLE_DIALOG)
+        self.frame = program.window(START_SCREEN, role=self.atspi.ROLE_FRAME)
+        program.press(program.find(start, self.atspi.ROLE_PUSH_BUTTON, button))
+
+    def close_dialog(self, dialog, title):
+        self.program.press(self.program.find(dialog, self.atspi.ROLE_PUSH_BUTTON, "Aceptar"))
+        self.program.wait_window_gone(title)
+
+    # ---- menus, toolbar and the page ----
+
+    def menu_command(self, menu, item):
+        program = self.program
+        program.focus_largest_window()
+        menu_bar = program.find(self.frame, self.atspi.ROLE_MENU_BAR)
+        program.press(program.find(menu_bar, self.atspi.ROLE_MENU_ITEM, menu))
+        program.press(program.find(program.application, self.atspi.ROLE_MENU_ITEM, item,
+                                   showing=True))
+
+    def toolbar_button(self, name):
+        """Presses the toolbar button called `name` (a tool or a face)."""
+        self.program.press(self.program.find(self.frame, self.button_roles(), name,
+                                             showing=True))
+
+    def button_roles(self):
+        # A tool or face button that stays down is a check box on the bus.
+        return (self.atspi.ROLE_PUSH_BUTTON, self.atspi.ROLE_TOGGLE_BUTTON,
+                self.atspi.ROLE_CHECK_BOX)
+
+    def show_face(self, name):
+        self.toolbar_button(name)
+        wait_for(lambda: self.page_view(name, timeout=0.5), 10, f"the page view showing '{name}'")
+
+    def page_view(self, name, timeout=10):
+        """The page view, which the bus names for the face it shows."""
+        def named(a):
+            try:
+                # The face buttons and the status bar's hint share its name.
+                return a is not None and accessible_name(a) == name and \
+                    a.getRole() == self.atspi.ROLE_FILLER
+            except Exception:
+                return False
+        def look():
+            return self.atspi.findDescendant(self.frame, named)
+        found = wait_for(look, timeout, f"the page view named '{name}'") if timeout > 0.5 \
+            else look()
+        return found
+
+    def face_on_screen(self, view_name):
+        """The face's rectangle on the screen (x, y, w, h): the page-coloured (white)
+        rectangle in the page view, which is shown on the grey desk."""
+        view = self.page_view(view_name)
+        # Inside the view's scroll bars, which are light too.
+        box = max((self.program.extents(part) for part in view if part is not None),
+                  key=lambda extents: extents[2] * extents[3])
+
+        last = [None]
+
+        def measure():
+            # The same large rectangle twice: the view has finished painting.
+            width, height, rgb = self.desktop.pixels(box)
+            found = _white_rectangle(width, height, rgb)
+            steady = found if found == last[0] and found[2] >= 100 and found[3] >= 100 \
+                else None
+            last[0] = found
+            return steady and (box[0] + found[0], box[1] + found[1], found[2], found[3])
+        return wait_for(measure, 20, "the white face in the page view")
+
+    def draw_box(self, face, left, top, right, bottom):
+        """Draws a box with the box tool over the face's fractions given."""
+        self.toolbar_button("Rectángulo")
+        x, y, w, h = face
+        self.desktop.drag((x + int(w * left), y + int(h * top)),
+                          (x + int(w * right), y + int(h * bottom)))
+        self.program.focus_largest_window()
+
+    def place_text(self, face, left, top, text):
+        """Adds a text box with the text tool at the face's fractions, typing `text`."""
+        self.toolbar_button("Texto")
+        x, y, w, h = face
+        self.desktop.click(x + int(w * left), y + int(h * top))
+        dialog = self.program.window(TEXT_DIALOG, role=self.atspi.ROLE_DIALOG)
+        field = self.program.find(dialog, None, "Texto a la izquierda")
+        self.program.press(field)
+        self.desktop.type_text(text)
+        self.close_dialog(dialog, TEXT_DIALOG)
+        self.program.focus_largest_window()
+
+    # ---- printing ----
+
+    def print_one_job(self, title, check):
+        """Answers the print dialog that is coming with the PDF queue, and returns the
+        PDF of the job `title` for which check(PdfFile) raises no Failure."""
+        before = self.queue.files()
+        self.print_in_dialog()
+
+        def accept(path):
+            try:
+                pdf = PdfFile(path)
+                # The print system keeps the job's title as the PDF's, in brackets.
+                kept = pdf.info().get("Title", "").strip("()")
+                if kept != title:
+                    raise Failure(f"the PDF is titled '{kept}'")
+                check(pdf)
+            except (Failure, ValueError, subprocess.SubprocessError) as problem:
+                return str(problem)
+            self.pdfs.append(path)
+            return None
+        return PdfFile(self.queue.wait_for_job(before, title, accept))
+
+    def print_in_dialog(self):
+        """Chooses the PDF queue in the print dialog's printer list, and prints."""
+        program, atspi = self.program, self.atspi
+        dialog = program.window(PRINT_DIALOG, role=atspi.ROLE_DIALOG, timeout=60)
+        printers = program.find(dialog, atspi.ROLE_COMBO_BOX, showing=True)
+        program.press(printers)
+
+        def queue_in_open_list():
+            item = program.find(printers, atspi.ROLE_LIST_ITEM, self.queue.name, timeout=1)
+            # The closed list's rows have no place on the screen.
+            x, y, width, height = program.extents(item)
+            return item if y > 0 and width > 0 and height > 0 else None
+        program.press(wait_for(queue_in_open_list, 10, f"'{self.queue.name}' in the list "
+                                                       f"of printers"))
+        wait_for(lambda: accessible_name(printers) == self.queue.name, 10,
+                 f"the print dialog to choose '{self.queue.name}'")
+        program.press(program.find(dialog, atspi.ROLE_PUSH_BUTTON, "Imprimir"))
+        program.wait_window_gone(PRINT_DIALOG, role=atspi.ROLE_DIALOG)
+
+    def keep_evidence(self):
+        if not self.work:
+            return
+        try:
+            self.desktop.screenshot(os.path.join(self.work, "failure.png"))
+        except Exception:
+            pass
+        for pdf in self.pdfs:
+            try:
+                shutil.copy(pdf, self.work)
+            except OSError:
+                pass
+        try:
+            shutil.copy(os.path.join(self.desktop.folder, "quenby.log"), self.work)
+        except OSError:
+            pass
+
+    def quit_without_saving(self):
+        program = self.program
+        program.focus_largest_window()
+        self.desktop.key("ctrl+q")
+        # The document was never saved: the program asks; it is let go without saving.
+        question = wait_for(lambda: _showing_alert(program) or not program.running, 30,
+                            "the save question or the program's end")
+        if question is not True:
+            program.press(program.find(question, self.atspi.ROLE_PUSH_BUTTON, "No"))
+        code = program.wait_exit()
+        if code != 0:
+            raise Failure(f"the program ended with exit code {code}")
+
+
+def _showing_alert(program):
+    """The question on the screen: a shown window with a "No" button."""
+    atspi = program.atspi
+    for window in program.windows():
+        try:
+            if program.is_showing(window) and window.getRole() in (
+                    atspi.ROLE_ALERT, atspi.ROLE_DIALOG) and atspi.findDescendant(
+                    window, lambda a: a is not None and a.getRole() == atspi.ROLE_PUSH_BUTTON
+                    and accessible_name(a) == "No"):
+                return window
+        except Exception:
+            continue
+    return None
+
+
+def _white_rectangle(width, height, rgb):
+    """The bounding box (x, y, w, h) of the white pixels, or None."""
+    def white(x, y):
+        at = (y * width + x) * 3
+        return rgb[at] >= 250 and rgb[at + 1] >= 250 and rgb[at + 2] >= 250
+    rows = [y for y in range(0, height, 2) if any(white(x, y) for x in range(0, width, 4))]
+    if not rows:
+        return None
+    columns = [x for x in range(0, width, 2)
+               if any(white(x, y) for y in range(rows[0], rows[-1] + 1, 4))]
+    top, bottom = rows[0], rows[-1]
+    # Refine to the exact pixel row and column.
+    while top > 0 and any(white(x, top - 1) for x in range(0, width, 4)):
+        top -= 1
+    while bottom + 1 < height and any(white(x, bottom + 1) for x in range(0, width, 4)):
+        bottom += 1
+    left, right = columns[0], columns[-1]
+    while left > 0 and any(white(left - 1, y) for y in range(top, bottom + 1, 4)):
+        left -= 1
+    while right + 1 < width and any(white(right + 1, y) for y in range(top, bottom + 1, 4)):
+        right += 1
+    return left, top, right - left + 1, bottom - top + 1
+
+
+# ---- road 2: a half-fold card, both sides ----
+
+def corner_box():
+    """Where this run's boxes go on their faces, as fractions of the face: in the
+    top-left corner, so that a face turned by half a turn shows it in the opposite one,
+    and a little to the right by a step of the run's own."""
+    step = random.choice((0.0, 0.07, 0.14))
+    return (0.04 + step, 0.10, 0.30 + step, 0.42)
+
+
+def card_road(road):
+    road.start_with("Crear una tarjeta")
+    program, atspi = road.program, road.atspi
+    dialog = program.window(CARD_TYPE, role=atspi.ROLE_DIALOG)
+    program.press(program.find(dialog, atspi.ROLE_LIST_ITEM, HALF_FOLD))
+    road.close_dialog(dialog, CARD_TYPE)
+
+    box = corner_box()
+    front = road.face_on_screen("Parte delantera")
+    # Fold 0: each face is the full sheet width and half its height.
+    if not 1.25 < front[2] / front[3] < 1.6:
+        raise Failure(f"a face of a half-fold A4 card should be 210 x 148.5 mm; the page "
+                      f"view shows {front[2]} x {front[3]} pixels")
+    road.draw_box(front, *box)
+    road.show_face("Parte trasera")
+    road.draw_box(road.face_on_screen("Parte trasera"), *box)
+    road.show_face("Parte delantera interna")
+    road.draw_box(road.face_on_screen("Parte delantera interna"), *box)
+    road.show_face("Parte trasera interna")
+    road.place_text(road.face_on_screen("Parte trasera interna"), 0.10, 0.30, "Hola")
+
+    road.menu_command("Fichero", "Imprimir...")
+    road.print_one_job("Wexmoor Arts 01", lambda pdf: check_card_side(pdf, [
+        # The back, turned: its box in the top half, in the bottom-right corner.
+        ("the back's box, turned", _turned(_in_half(box, 0))),
+        # The front, upright: its box in the bottom half, in the top-left corner.
+        ("the front's box", _in_half(box, 1)),
+    ]))
+
+    prompt = program.window(REINSERT_CAPTION, timeout=60)
+    said = [accessible_name(a) for a in program.all(
+        prompt, lambda a: a is not None and a.getRole() == atspi.ROLE_LABEL)]
+    if REINSERT_PORTRAIT not in said:
+        raise Failure(f"the reinsertion prompt of a portrait card says {said}, "
+                      f"not string 8300")
+    program.press(program.find(prompt, atspi.ROLE_PUSH_BUTTON, "Aceptar"))
+
+    road.print_one_job("Wexmoor Arts 02", lambda pdf: check_card_side(pdf, [
+        ("the inside front's box", _in_half(box, 0)),
+    ], inside_back_text=True))
+    road.quit_without_saving()
+
+
+def _in_half(box, half):
+    """A face's box of fractions on the sheet, for a face in the top (0) or bottom (1)
+    half of a portrait sheet."""
+    left, top, right, bottom = box
+    return Box(left, (half + top) / 2, right, (half + bottom) / 2)
+
+
+def _turned(box):
+    """Where half a turn about the middle of its half of the sheet takes a box."""
+    middle = 0.25 if box.top < 0.5 else 0.75
+    return Box(1 - box.right, 2 * middle - box.bottom, 1 - box.left, 2 * middle - box.top)
+
+
+def check_card_side(pdf, boxes, inside_back_text=False):
+    pages = pdf.pages()
+    if pages != 1:
+        raise Failure(f"{pages} pages, not 1")
+    width, height = pdf.page_size(1)
+    if abs(width - A4_POINTS[0]) > 2 or abs(height - A4_POINTS[1]) > 2:
+        raise Failure(f"{width:.0f} x {height:.0f} pt, not A4 portrait")
+    for name, expected in boxes:
+        # The ink a little around the expected place must be the box alone.
+        found = pdf.ink(1, expected.grown(0.05))
+        if found is None or not found.close_to(expected, 0.025):
+            raise Failure(f"{name} should print at {expected}; ink there: {found}")
+    if inside_back_text:
+        # Upright in the bottom half, towards the left, and nothing in the other corners.
+        text = pdf.ink(1, Box(0.0, 0.5, 1.0, 1.0))
+        if text is None or not (0.55 < text.top < 0.75 and text.left < 0.25):
+            raise Failure(f"the inside back's text is not where its face puts it: {text}")
+
+
+# ---- road 3: a page set of 2 x 2 sheets ----
+
+def canvas_box():
+    """The box over the canvas of four sheets, as fractions of the canvas, a little to
+    the right by a step of the run's own."""
+    step = random.choice((0.0, 0.04, 0.08))
+    return (0.06 + step, 0.12, 0.86 + step, 0.85)
+
+
+def page_set_road(road):
+    road.start_with("Crear un cartel")
+    program, atspi = road.program, road.atspi
+    dialog = program.window(PAGE_SET_FORMAT, role=atspi.ROLE_DIALOG)
+    for field_name in ("Cuadros de imagen a lo ancho:", "Cuadros de imagen a lo alto:"):
+        field = program.find(dialog, None, field_name)
+        program.press(field)
+        road.desktop.key("ctrl+a")
+        road.desktop.type_text("2")
+    road.close_dialog(dialog, PAGE_SET_FORMAT)
+
+    box = canvas_box()
+    canvas = road.face_on_screen("Página")
+    ratio = canvas[2] / canvas[3]
+    if not 0.6 < ratio < 0.8:
+        raise Failure(f"2 x 2 A4 portrait sheets should show as a canvas of 420 x 594 mm; "
+                      f"the page view shows {canvas[2]} x {canvas[3]} pixels")
+    road.draw_box(canvas, *box)
+
+    road.menu_command("Fichero", "Imprimir...")
+    road.print_one_job("Wexmoor Arts 01", lambda pdf: check_tiles(pdf, box))
+    road.quit_without_saving()
+
+
+def check_tiles(pdf, box):
+    pages = pdf.pages()
+    if pages != 4:
+        raise Failure(f"{pages} pages, not 4")
+    for page in range(1, 5):
+        width, height = pdf.page_size(page)
+        if abs(width - A4_POINTS[0]) > 2 or abs(height - A4_POINTS[1]) > 2:
+            raise Failure(f"page {page} is {width:.0f} x {height:.0f} pt, not A4 portrait")
+    left, top, right, bottom = box
+    # Pages run down the first column, then down the second.
+    tiles = {1: (0, 0), 2: (0, 1), 3: (1, 0), 4: (1, 1)}
+    edges = {}
+    for page, (column, row) in tiles.items():
+        # The part of the box this sheet shows, in the sheet's own fractions.
+        expected = Box(max(left * 2 - column, 0.0), max(top * 2 - row, 0.0),
+                       min(right * 2 - column, 1.0), min(bottom * 2 - row, 1.0))
+        found = pdf.ink(page, Box(0, 0, 1, 1))
+        if found is None or not found.close_to(expected, 0.03):
+            raise Failure(f"page {page} (column {column + 1}, row {row + 1}) should show "
+                          f"the box's part {expected}; ink: {found}")
+        edges[page] = pdf.box_edges(page)
+    # Where the box crosses from one sheet to the next its lines meet: the top line at
+    # one height on pages 1 and 3, the left line at one place on pages 1 and 2, ...
+    for first, second, edge in ((1, 3, "top"), (2, 4, "bottom"), (1, 2, "left"),
+                                (3, 4, "right")):
+        a, b = edges[first].get(edge), edges[second].get(edge)
+        if a is None or b is None or abs(a - b) > 0.01:
+            raise Failure(f"the box's {edge} line does not join between pages {first} "
+                          f"and {second}: at {a} and {b}")
+    for page, sides in ((1, ("right", "bottom")), (2, ("right", "top")),
+                        (3, ("left", "bottom")), (4, ("left", "top"))):
+        reach = pdf.reach(page)
+        for side in sides:
+            if reach[side] > 0.02:
+                raise Failure(f"on page {page} the box stops {reach[side]:.3f} of the "
+                              f"sheet short of its {side} edge, where the next sheet "
+                              f"goes on")
+
+
+if __name__ == "__main__":
+    run_test(main)
