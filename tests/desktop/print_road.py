@@ -155,10 +155,14 @@ class Road:
     def draw_box(self, face, left, top, right, bottom):
         """Draws a box with the box tool over the face's fractions given."""
         self.toolbar_button("Rectángulo")
-        x, y, w, h = face
-        self.desktop.drag((x + int(w * left), y + int(h * top)),
-                          (x + int(w * right), y + int(h * bottom)))
+        self.drag_on_face(face, (left, top), (right, bottom))
         self.program.focus_largest_window()
+
+    def drag_on_face(self, face, start, end):
+        """Drags with the mouse between two places given in fractions of the face."""
+        x, y, w, h = face
+        self.desktop.drag((x + int(w * start[0]), y + int(h * start[1])),
+                          (x + int(w * end[0]), y + int(h * end[1])))
 
     def place_text(self, face, left, top, text):
         """Adds a text box with the text tool at the face's fractions, typing `text`."""
@@ -394,7 +398,17 @@ def page_set_road(road):
     if not 0.6 < ratio < 0.8:
         raise Failure(f"2 x 2 A4 portrait sheets should show as a canvas of 420 x 594 mm; "
                       f"the page view shows {canvas[2]} x {canvas[3]} pixels")
-    road.draw_box(canvas, *box)
+    # A small box on the first sheet, stretched over all four by its bottom-right
+    # handle, as a child makes a poster.
+    left, top, right, bottom = box
+    road.draw_box(canvas, left, top, 0.35, 0.38)
+    x, y, w, h = canvas
+    # A click inside selects it; its bottom-right handle is a square just outside the
+    # corner.
+    road.desktop.click(x + int(w * (left + 0.35) / 2), y + int(h * (top + 0.38) / 2))
+    corner = (x + int(w * 0.35) + 2, y + int(h * 0.38) + 2)
+    road.desktop.drag(corner, (corner[0] + int(w * (right - 0.35)),
+                               corner[1] + int(h * (bottom - 0.38))))
 
     road.menu_command("Fichero", "Imprimir...")
     road.print_one_job("Wexmoor Arts 01", lambda pdf: check_tiles(pdf, box))
