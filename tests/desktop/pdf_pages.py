@@ -116,6 +116,16 @@ class PdfFile:
             self._pages[page] = _read_pgm(raw)
         return self._pages[page]
 
+    def turn_back_quarter(self, page):
+        """Reads the page from now on turned a quarter turn clockwise: a portrait page
+        that shows a landscape sheet laid on it with the sheet's top to the left."""
+        turned = self.render(page)
+        width, height, data = turned.width, turned.height, turned.data
+        # The landscape pixel (x, y) is the portrait pixel (y, height - 1 - x).
+        rows = [bytes(data[(height - 1 - x) * width + y] for x in range(height))
+                for y in range(width)]
+        self._pages[page] = Gray(height, width, b"".join(rows))
+
     def ink(self, page, region):
         return self.render(page).ink_box(region)
 

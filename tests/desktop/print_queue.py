@@ -42,7 +42,7 @@ class PrintQueue:
         except OSError:
             return set()
 
-    def wait_for_job(self, before, title, accept, timeout=120):
+    def wait_for_job(self, before, title, accept, timeout=60):
         """The path of the first file of job `title` written after `before` (a result of
         files()) for which accept(path) answers None; accept answers what is wrong with
         the others, which are other runs' jobs or a wrong print. Failure after `timeout`

@@ -2,23 +2,28 @@
 """Printing through the real program to the print system's PDF queue, seen through the
 accessibility bus.
 
-    print_road.py card|pageset QUENBY WORK_FOLDER
+    print_road.py card|landscape_card|pageset QUENBY [WORK_FOLDER]
 
-card: start screen -> "Crear una tarjeta" -> "½ Pliegue horizontal" -> a box drawn with
-the mouse on three faces and a text on the front and on the inside back -> Fichero,
-"Imprimir..." -> the queue chosen in the print dialog -> the reinsertion prompt ->
-Aceptar -> the second print dialog. The two jobs' PDFs must hold one A4 portrait page
-each, with every face in its half of the sheet and the back turned by half a turn.
+card: start screen -> "Crear una tarjeta" -> "½ Pliegue horizontal" -> with the mouse, a
+box in the top-left corner of the front, the back and the inside front, and a text on
+the inside back -> Fichero, "Imprimir..." -> the queue chosen in the print dialog's list
+of printers -> the reinsertion prompt (string 8300) -> Aceptar -> the second print
+dialog. The two jobs' PDFs must hold one A4 portrait page each, every face in its half
+of the sheet, the back turned by half a turn and nothing else turned.
 
-pageset: start screen -> "Crear un cartel" -> 2 pages across and 2 down -> one box drawn
-across the four sheets -> "Imprimir..." -> the queue. The job's PDF must hold four A4
-pages, column by column, whose pieces of the box join at the sheets' edges.
+landscape_card: the same with "½ Pliegue vertical" on "Carta" paper chosen in the
+toolbar: a landscape Letter sheet, faces side by side, none turned, string 8301.
+
+pageset: start screen -> "Crear un cartel" -> 2 pages across and 2 down -> a box drawn on
+the first sheet and stretched over all four by its handle -> "Imprimir..." -> the queue.
+The job's PDF must hold four A4 pages, column by column, whose pieces of the box join at
+the sheets' edges.
 
 The PDFs are read with poppler's tools (pdfinfo, pdftoppm). The queue's folder is shared
 with every other run on the machine: a job is told from the others by its title and by
-showing what this run drew, at places chosen at random for the run. Exit 0: passed; 77: skipped (no X server, bus or print queue);
-anything else: failed. At a failure the screen is kept as WORK_FOLDER/failure.png and
-the PDFs of the run beside it.
+showing what this run drew, at places chosen at random for the run. Exit 0: passed; 77:
+skipped (no X server, bus or print queue); anything else: failed. At a failure the
+screen, the program's output and the PDFs looked at are kept in WORK_FOLDER.
 """
 
 import os
@@ -37,11 +42,12 @@ from pdf_pages import PdfFile, Box  # noqa: E402
 START_SCREEN = "Wexmoor Arts Craftbox"
 CARD_TYPE = "Seleccionar tipo de tarjeta"
 PAGE_SET_FORMAT = "Seleccionar formato y tamaño de documento"
-HALF_FOLD = "½ Pliegue horizontal"
 REINSERT_CAPTION = "Imprimir una tarjeta"
 # Strings 8300 (portrait) and 8301 (landscape).
 REINSERT_PORTRAIT = ("Reinserte la página impresa con el lado impreso arriba y la parte "
                      "delantera de la tarjeta más cerca de la impresora")
+REINSERT_LANDSCAPE = ("Reinserte la página impresa con el lado impreso arriba y la parte "
+                      "delantera de la tarjeta hacia la izquierda de la impresora")
 TEXT_DIALOG = "Cambiar texto"
 PRINT_DIALOG = "Imprimir"
 A4_POINTS = (595.28, 841.89)
@@ -50,7 +56,8 @@ A4_POINTS = (595.28, 841.89)
 def main():
     road_name, quenby = sys.argv[1], sys.argv[2]
     work = sys.argv[3] if len(sys.argv) > 3 else None
-    roads = {"card": card_road, "pageset": page_set_road}
+    roads = {"card": card_road, "pageset": page_set_road,
+             "landscape_card": lambda road: card_road(road, "landscape_card")}
     if road_name not in roads:
         raise SystemExit(f"unknown road '{road_name}'; one of {sorted(roads)}")
     queue = print_queue.PrintQueue()
@@ -94,6 +101,16 @@ class Road:
         self.program.wait_window_gone(title)
 
     # ---- menus, toolbar and the page ----
+
+    def choose_paper(self, paper):
+        """Chooses `paper` in the toolbar's paper list, which the bus names by its choice."""
+        program, atspi = self.program, self.atspi
+        papers = program.find(self.frame, atspi.ROLE_COMBO_BOX, "A4", showing=True)
+        program.press(papers)
+        program.press(wait_for(lambda: _open_list_item(program, papers, paper), 10,
+                               f"'{paper}' in the open paper list"))
+        wait_for(lambda: accessible_name(papers) == paper, 10, f"the paper list on '{paper}'")
+        program.focus_largest_window()
 
     def menu_command(self, menu, item):
         program = self.program
@@ -185,6 +202,7 @@ class Road:
         self.print_in_dialog()
 
         def accept(path):
+            self.pdfs.append(path)
             try:
                 pdf = PdfFile(path)
                 # The print system keeps the job's title as the PDF's, in brackets.
@@ -194,9 +212,8 @@ class Road:
                 check(pdf)
             except (Failure, ValueError, subprocess.SubprocessError) as problem:
                 return str(problem)
-            self.pdfs.append(path)
             return None
-        return PdfFile(self.queue.wait_for_job(before, title, accept))
+        return PdfFile(self.queue.wait_for_job(before, title, accept, timeout=60))
 
     def print_in_dialog(self):
         """Chooses the PDF queue in the print dialog's printer list, and prints."""
@@ -204,14 +221,8 @@ class Road:
         dialog = program.window(PRINT_DIALOG, role=atspi.ROLE_DIALOG, timeout=60)
         printers = program.find(dialog, atspi.ROLE_COMBO_BOX, showing=True)
         program.press(printers)
-
-        def queue_in_open_list():
-            item = program.find(printers, atspi.ROLE_LIST_ITEM, self.queue.name, timeout=1)
-            # The closed list's rows have no place on the screen.
-            x, y, width, height = program.extents(item)
-            return item if y > 0 and width > 0 and height > 0 else None
-        program.press(wait_for(queue_in_open_list, 10, f"'{self.queue.name}' in the list "
-                                                       f"of printers"))
+        program.press(wait_for(lambda: _open_list_item(program, printers, self.queue.name),
+                               10, f"'{self.queue.name}' in the open list of printers"))
         wait_for(lambda: accessible_name(printers) == self.queue.name, 10,
                  f"the print dialog to choose '{self.queue.name}'")
         program.press(program.find(dialog, atspi.ROLE_PUSH_BUTTON, "Imprimir"))
@@ -246,6 +257,14 @@ class Road:
         code = program.wait_exit()
         if code != 0:
             raise Failure(f"the program ended with exit code {code}")
+
+
+def _open_list_item(program, combo, name):
+    """The row `name` of the combo box's list once it is open: the closed list's rows
+    have no place on the screen."""
+    item = program.find(combo, program.atspi.ROLE_LIST_ITEM, name, timeout=1)
+    x, y, width, height = program.extents(item)
+    return item if y > 0 and width > 0 and height > 0 else None
 
 
 def _showing_alert(program):
@@ -289,87 +308,135 @@ def _white_rectangle(width, height, rgb):
 
 # ---- road 2: a half-fold card, both sides ----
 
+class HalfFold:
+    """A card folded once, as the card-type dialog lists it, and where its faces go on
+    each side of the sheet: (left, top, width, height) in fractions of the sheet, and
+    whether the face prints turned by half a turn."""
+
+    def __init__(self, name, paper, sheet_points, prompt, prompt_number, face_ratio,
+                 outside, inside):
+        self.name, self.paper, self.sheet_points = name, paper, sheet_points
+        self.prompt, self.prompt_number, self.face_ratio = prompt, prompt_number, face_ratio
+        self.outside, self.inside = outside, inside
+
+
+FOLDS = {
+    # Portrait: the back upside down above the front; inside front above inside back.
+    "card": HalfFold("½ Pliegue horizontal", "A4", (595.28, 841.89), REINSERT_PORTRAIT, 8300,
+                     210 / 148.5,
+                     outside={"back": ((0, 0, 1, 0.5), True), "front": ((0, 0.5, 1, 0.5), False)},
+                     inside={"inside front": ((0, 0, 1, 0.5), False),
+                             "inside back": ((0, 0.5, 1, 0.5), False)}),
+    # Landscape: the back left of the front, the inside front left of the inside back.
+    "landscape_card": HalfFold(
+        "½ Pliegue vertical", "Carta", (792, 612), REINSERT_LANDSCAPE, 8301, 139.7 / 215.9,
+        outside={"back": ((0, 0, 0.5, 1), False), "front": ((0.5, 0, 0.5, 1), False)},
+        inside={"inside front": ((0, 0, 0.5, 1), False),
+                "inside back": ((0.5, 0, 0.5, 1), False)}),
+}
+
+
 def corner_box():
     """Where this run's boxes go on their faces, as fractions of the face: in the
     top-left corner, so that a face turned by half a turn shows it in the opposite one,
     and a little to the right by a step of the run's own."""
     step = random.choice((0.0, 0.07, 0.14))
-    return (0.04 + step, 0.10, 0.30 + step, 0.42)
+    return Box(0.04 + step, 0.10, 0.30 + step, 0.42)
 
 
-def card_road(road):
+def on_sheet(box, place):
+    """Where a box of face fractions prints, for a face placed on the sheet as `place`
+    says: ((left, top, width, height), turned)."""
+    (left, top, width, height), turned = place
+    if turned:
+        box = Box(1 - box.right, 1 - box.bottom, 1 - box.left, 1 - box.top)
+    return Box(left + box.left * width, top + box.top * height,
+               left + box.right * width, top + box.bottom * height)
+
+
+def card_road(road, fold_name="card"):
+    fold = FOLDS[fold_name]
     road.start_with("Crear una tarjeta")
     program, atspi = road.program, road.atspi
     dialog = program.window(CARD_TYPE, role=atspi.ROLE_DIALOG)
-    program.press(program.find(dialog, atspi.ROLE_LIST_ITEM, HALF_FOLD))
+    program.press(program.find(dialog, atspi.ROLE_LIST_ITEM, fold.name))
     road.close_dialog(dialog, CARD_TYPE)
+    if fold.paper != "A4":
+        road.choose_paper(fold.paper)
 
     box = corner_box()
     front = road.face_on_screen("Parte delantera")
-    # Fold 0: each face is the full sheet width and half its height.
-    if not 1.25 < front[2] / front[3] < 1.6:
-        raise Failure(f"a face of a half-fold A4 card should be 210 x 148.5 mm; the page "
-                      f"view shows {front[2]} x {front[3]} pixels")
-    road.draw_box(front, *box)
-    road.show_face("Parte trasera")
-    road.draw_box(road.face_on_screen("Parte trasera"), *box)
-    road.show_face("Parte delantera interna")
-    road.draw_box(road.face_on_screen("Parte delantera interna"), *box)
+    if abs(front[2] / front[3] - fold.face_ratio) > 0.1:
+        raise Failure(f"a face of '{fold.name}' on {fold.paper} should be "
+                      f"{fold.face_ratio:.2f} times as wide as high; the page view shows "
+                      f"{front[2]} x {front[3]} pixels")
+    road.draw_box(front, *box.edges())
+    for face in ("Parte trasera", "Parte delantera interna"):
+        road.show_face(face)
+        road.draw_box(road.face_on_screen(face), *box.edges())
     road.show_face("Parte trasera interna")
-    road.place_text(road.face_on_screen("Parte trasera interna"), 0.10, 0.30, "Hola")
+    text_at = (0.10, 0.30)
+    road.place_text(road.face_on_screen("Parte trasera interna"), *text_at, "Hola")
 
     road.menu_command("Fichero", "Imprimir...")
-    road.print_one_job("Wexmoor Arts 01", lambda pdf: check_card_side(pdf, [
-        # The back, turned: its box in the top half, in the bottom-right corner.
-        ("the back's box, turned", _turned(_in_half(box, 0))),
-        # The front, upright: its box in the bottom half, in the top-left corner.
-        ("the front's box", _in_half(box, 1)),
-    ]))
+    outside = [(f"the {face}'s box", on_sheet(box, place))
+               for face, place in fold.outside.items()]
+    road.print_one_job("Wexmoor Arts 01",
+                       lambda pdf: check_card_side(pdf, fold, outside, whole=True))
 
     prompt = program.window(REINSERT_CAPTION, timeout=60)
     said = [accessible_name(a) for a in program.all(
         prompt, lambda a: a is not None and a.getRole() == atspi.ROLE_LABEL)]
-    if REINSERT_PORTRAIT not in said:
-        raise Failure(f"the reinsertion prompt of a portrait card says {said}, "
-                      f"not string 8300")
+    if fold.prompt not in said:
+        raise Failure(f"the reinsertion prompt of '{fold.name}' says {said}, not string "
+                      f"{fold.prompt_number}")
     program.press(program.find(prompt, atspi.ROLE_PUSH_BUTTON, "Aceptar"))
 
-    road.print_one_job("Wexmoor Arts 02", lambda pdf: check_card_side(pdf, [
-        ("the inside front's box", _in_half(box, 0)),
-    ], inside_back_text=True))
+    inside_front = [("the inside front's box", on_sheet(box, fold.inside["inside front"]))]
+    # The text's top-left corner is where it was placed; it runs right and down from there.
+    (left, top, width, height), _ = fold.inside["inside back"]
+    text_region = Box(left, top, left + width, top + height)
+    text_corner = on_sheet(Box(*text_at, *text_at), fold.inside["inside back"])
+
+    def inside_back(pdf):
+        text = pdf.ink(1, text_region)
+        if text is None or abs(text.left - text_corner.left) > 0.05 \
+                or abs(text.top - text_corner.top) > 0.08:
+            raise Failure(f"the inside back's text should start near {text_corner}; "
+                          f"ink on that face: {text}")
+    road.print_one_job("Wexmoor Arts 02",
+                       lambda pdf: (check_card_side(pdf, fold, inside_front), inside_back(pdf)))
     road.quit_without_saving()
 
 
-def _in_half(box, half):
-    """A face's box of fractions on the sheet, for a face in the top (0) or bottom (1)
-    half of a portrait sheet."""
-    left, top, right, bottom = box
-    return Box(left, (half + top) / 2, right, (half + bottom) / 2)
-
-
-def _turned(box):
-    """Where half a turn about the middle of its half of the sheet takes a box."""
-    middle = 0.25 if box.top < 0.5 else 0.75
-    return Box(1 - box.right, 2 * middle - box.bottom, 1 - box.left, 2 * middle - box.top)
-
-
-def check_card_side(pdf, boxes, inside_back_text=False):
+def check_card_side(pdf, fold, boxes, whole=False):
+    """One page of the fold's paper with `boxes` ((name, Box) pairs) on it; with `whole`,
+    nothing else."""
     pages = pdf.pages()
     if pages != 1:
         raise Failure(f"{pages} pages, not 1")
     width, height = pdf.page_size(1)
-    if abs(width - A4_POINTS[0]) > 2 or abs(height - A4_POINTS[1]) > 2:
-        raise Failure(f"{width:.0f} x {height:.0f} pt, not A4 portrait")
+    sheet_width, sheet_height = fold.sheet_points
+    if abs(width - sheet_height) <= 2 and abs(height - sheet_width) <= 2 \
+            and sheet_width > sheet_height:
+        # The print system lays a landscape sheet on the paper as the printer takes it,
+        # upright, with the sheet's top to the left.
+        pdf.turn_back_quarter(1)
+    elif abs(width - sheet_width) > 2 or abs(height - sheet_height) > 2:
+        raise Failure(f"{width:.0f} x {height:.0f} pt, not {fold.paper} "
+                      f"{sheet_width:.0f} x {sheet_height:.0f}")
     for name, expected in boxes:
         # The ink a little around the expected place must be the box alone.
         found = pdf.ink(1, expected.grown(0.05))
         if found is None or not found.close_to(expected, 0.025):
             raise Failure(f"{name} should print at {expected}; ink there: {found}")
-    if inside_back_text:
-        # Upright in the bottom half, towards the left, and nothing in the other corners.
-        text = pdf.ink(1, Box(0.0, 0.5, 1.0, 1.0))
-        if text is None or not (0.55 < text.top < 0.75 and text.left < 0.25):
-            raise Failure(f"the inside back's text is not where its face puts it: {text}")
+    if whole:
+        found = pdf.ink(1, Box(0, 0, 1, 1))
+        union = Box(min(b.left for _, b in boxes), min(b.top for _, b in boxes),
+                    max(b.right for _, b in boxes), max(b.bottom for _, b in boxes))
+        if found is None or not found.close_to(union, 0.025):
+            raise Failure(f"the sheet should show the boxes alone, within {union}; its ink "
+                          f"spans {found}")
 
 
 # ---- road 3: a page set of 2 x 2 sheets ----
