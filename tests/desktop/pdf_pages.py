@@ -3,6 +3,8 @@ the ink is on a page, in fractions of the page (0..1 from the top-left corner)."
 
 import subprocess
 
+from desktop_session import read_netpbm
+
 
 class Box:
     """A rectangle in fractions of a page."""
@@ -150,17 +152,7 @@ class PdfFile:
 
 
 def _read_pgm(raw):
-    # P5 header: magic, width, height and maximum, each ended by one blank.
-    header, at = [], 0
-    while len(header) < 4:
-        while raw[at:at + 1].isspace():
-            at += 1
-        end = at
-        while not raw[end:end + 1].isspace():
-            end += 1
-        header.append(raw[at:end])
-        at = end
-    if header[0] != b"P5":
+    magic, width, height, data = read_netpbm(raw)
+    if magic != "P5":
         raise ValueError("pdftoppm did not write a grey page")
-    width, height = int(header[1]), int(header[2])
-    return Gray(width, height, raw[at + 1:at + 1 + width * height])
+    return Gray(width, height, data[:width * height])
