@@ -12,6 +12,13 @@ class Box:
     def __init__(self, left, top, right, bottom):
         self.left, self.top, self.right, self.bottom = left, top, right, bottom
 
+    def contains(self, other):
+        return self.left <= other.left and self.top <= other.top and \
+            other.right <= self.right and other.bottom <= self.bottom
+
+    def area(self):
+        return max(self.right - self.left, 0.0) * max(self.bottom - self.top, 0.0)
+
     def grown(self, by):
         return Box(max(self.left - by, 0.0), max(self.top - by, 0.0),
                    min(self.right + by, 1.0), min(self.bottom + by, 1.0))
@@ -52,6 +59,15 @@ class Gray:
             return None
         return Box(min(xs) / self.width, ys[0] / self.height,
                    (max(xs) + 1) / self.width, (ys[-1] + 1) / self.height)
+
+    def edge(self, side, depth=2):
+        """Along one side of the page ("left", "right", "top" or "bottom"), whether each
+        place of its `depth` outermost pixel lines is inked."""
+        if side in ("left", "right"):
+            columns = range(depth) if side == "left" else range(self.width - depth, self.width)
+            return [any(self.inked(x, y) for x in columns) for y in range(self.height)]
+        rows = range(depth) if side == "top" else range(self.height - depth, self.height)
+        return [any(self.inked(x, y) for y in rows) for x in range(self.width)]
 
     def long_lines(self, share=0.3):
         """The rows and the columns that are inked over at least `share` of the page,

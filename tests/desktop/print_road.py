@@ -2,7 +2,7 @@
 """Printing through the real program to the print system's PDF queue, seen through the
 accessibility bus.
 
-    print_road.py card|landscape_card|pageset QUENBY [WORK_FOLDER]
+    print_road.py card|landscape_card|pageset|picture_pageset QUENBY [WORK_FOLDER]
 
 card: start screen -> "Crear una tarjeta" -> "½ Pliegue horizontal" -> with the mouse, a
 box in the top-left corner of the front, the back and the inside front, and a text on
@@ -15,9 +15,12 @@ landscape_card: the same with "½ Pliegue vertical" on "Carta" paper chosen in t
 toolbar: a landscape Letter sheet, faces side by side, none turned, string 8301.
 
 pageset: start screen -> "Crear un cartel" -> 2 pages across and 2 down -> a box drawn on
-the first sheet and stretched over all four by its handle -> "Imprimir..." -> the queue.
-The job's PDF must hold four A4 pages, column by column, whose pieces of the box join at
-the sheets' edges.
+the first sheet, selected, and stretched over all four by its bottom-right handle ->
+"Imprimir..." -> the queue. The job's PDF must hold four A4 pages, column by column,
+whose pieces of the box join at the sheets' edges.
+
+picture_pageset: the same with a background design of the picture library, placed with
+the picture tool; along the sides where two pages meet, the picture goes on.
 
 The PDFs are read with poppler's tools (pdfinfo, pdftoppm). The queue's folder is shared
 with every other run on the machine: a job is told from the others by its title and by
@@ -31,6 +34,7 @@ import random
 import shutil
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -50,6 +54,10 @@ REINSERT_LANDSCAPE = ("Reinserte la página impresa con el lado impreso arriba y
                       "delantera de la tarjeta hacia la izquierda de la impresora")
 TEXT_DIALOG = "Cambiar texto"
 PRINT_DIALOG = "Imprimir"
+PICTURE_LIBRARY = "Imágenes a importar"
+# A background design: it fills its place with colour.
+PICTURE_CATEGORY = "Diseños de fondo"
+PICTURE = "1"
 A4_POINTS = (595.28, 841.89)
 
 
@@ -57,7 +65,8 @@ def main():
     road_name, quenby = sys.argv[1], sys.argv[2]
     work = sys.argv[3] if len(sys.argv) > 3 else None
     roads = {"card": card_road, "pageset": page_set_road,
-             "landscape_card": lambda road: card_road(road, "landscape_card")}
+             "landscape_card": lambda road: card_road(road, "landscape_card"),
+             "picture_pageset": lambda road: page_set_road(road, picture=True)}
     if road_name not in roads:
         raise SystemExit(f"unknown road '{road_name}'; one of {sorted(roads)}")
     queue = print_queue.PrintQueue()
@@ -180,6 +189,55 @@ class Road:
         x, y, w, h = face
         self.desktop.drag((x + int(w * start[0]), y + int(h * start[1])),
                           (x + int(w * end[0]), y + int(h * end[1])))
+
+    def import_picture(self, face, left, top, category, thumbnail):
+        """Places a picture of the library with the picture tool at the face's fractions."""
+        program, atspi = self.program, self.atspi
+        self.toolbar_button("Imagen")
+        x, y, w, h = face
+        self.desktop.click(x + int(w * left), y + int(h * top))
+        library = program.window(PICTURE_LIBRARY, role=atspi.ROLE_DIALOG)
+        program.press(program.find(library, atspi.ROLE_LIST_ITEM, category))
+        # The thumbnails load when the category is chosen.
+        program.press(program.find(library, atspi.ROLE_LIST_ITEM, thumbnail, timeout=60,
+                                   showing=True))
+        program.press(program.find(library, atspi.ROLE_PUSH_BUTTON, "Importar"))
+        program.wait_window_gone(PICTURE_LIBRARY, timeout=60)
+        self.program.focus_largest_window()
+
+    def select_for_resizing(self, face, inside):
+        """Selects the element under `inside` (fractions of the face) with a click, after
+        a click on an empty corner of the face has unselected everything. The handles
+        are what the second click adds to the screen: eight squares drawn outside the
+        element's corners and sides, 8 pixels wide. Returns the element's top-left and bottom-right
+        corners on the screen, and the middle of its bottom-right handle."""
+        x, y, w, h = face
+        self.desktop.click(x + w - 4, y + h - 4)
+        time.sleep(0.5)
+        before = self.desktop.pixels(face)[2]
+        self.desktop.click(x + int(w * inside[0]), y + int(h * inside[1]))
+
+        def handles():
+            width, _, after = self.desktop.pixels(face)
+            changed = {(i // 3 % width, i // 3 // width) for i in range(0, len(after), 3)
+                       if after[i:i + 3] != before[i:i + 3]}
+            if not changed:
+                return None
+            # The bottom row holds the squares of handles 4, 7 and 3 (bottom-left, middle
+            # and right); the rotation glyph of handle 2 may stand above the top row.
+            bottom = max(py for _, py in changed)
+            row = sorted(px for px, py in changed if py == bottom)
+            left, right = row[0], row[-1]
+            size = 1
+            while (left + size, bottom) in changed:
+                size += 1
+            top = min(py for px, py in changed if px == left)
+            # Each square keeps a gap of two pixels from its corner: the top-left one ends
+            # two pixels before it, the bottom-right one starts two pixels after.
+            return ((x + left + size + 2, y + top + size + 2),
+                    (x + right - size - 1, y + bottom - size - 1),
+                    (x + right - size // 2, y + bottom - size // 2))
+        return wait_for(handles, 10, "the handles of the selected element")
 
     def place_text(self, face, left, top, text):
         """Adds a text box with the text tool at the face's fractions, typing `text`."""
@@ -448,7 +506,7 @@ def canvas_box():
     return (0.06 + step, 0.12, 0.86 + step, 0.85)
 
 
-def page_set_road(road):
+def page_set_road(road, picture=False):
     road.start_with("Crear un cartel")
     program, atspi = road.program, road.atspi
     dialog = program.window(PAGE_SET_FORMAT, role=atspi.ROLE_DIALOG)
@@ -465,24 +523,31 @@ def page_set_road(road):
     if not 0.6 < ratio < 0.8:
         raise Failure(f"2 x 2 A4 portrait sheets should show as a canvas of 420 x 594 mm; "
                       f"the page view shows {canvas[2]} x {canvas[3]} pixels")
-    # A small box on the first sheet, stretched over all four by its bottom-right
+    # Something small on the first sheet, stretched over all four by its bottom-right
     # handle, as a child makes a poster.
     left, top, right, bottom = box
-    road.draw_box(canvas, left, top, 0.35, 0.38)
     x, y, w, h = canvas
-    # A click inside selects it; its bottom-right handle is a square just outside the
-    # corner.
-    road.desktop.click(x + int(w * (left + 0.35) / 2), y + int(h * (top + 0.38) / 2))
-    corner = (x + int(w * 0.35) + 2, y + int(h * 0.38) + 2)
-    road.desktop.drag(corner, (corner[0] + int(w * (right - 0.35)),
-                               corner[1] + int(h * (bottom - 0.38))))
+    if picture:
+        road.import_picture(canvas, left, top, PICTURE_CATEGORY, PICTURE)
+    else:
+        road.draw_box(canvas, left, top, 0.35, 0.38)
+    top_left, bottom_right, grab = road.select_for_resizing(canvas, (left + 0.02, top + 0.02))
+    # Where the element really starts: a picture comes centred on the click.
+    box = ((top_left[0] - x) / w, (top_left[1] - y) / h, right, bottom)
+    # The drag scales the element about its top-left corner by how far the pointer
+    # went from where it was pressed: the pointer stops where the pressed place goes
+    # when the bottom-right corner reaches its place.
+    target = (x + w * right, y + h * bottom)
+    road.desktop.drag(grab, tuple(
+        round(top_left[i] + (target[i] - top_left[i]) * (grab[i] - top_left[i])
+              / (bottom_right[i] - top_left[i])) for i in (0, 1)))
 
     road.menu_command("Fichero", "Imprimir...")
-    road.print_one_job("Wexmoor Arts 01", lambda pdf: check_tiles(pdf, box))
+    road.print_one_job("Wexmoor Arts 01", lambda pdf: check_tiles(pdf, box, picture))
     road.quit_without_saving()
 
 
-def check_tiles(pdf, box):
+def check_tiles(pdf, box, picture):
     pages = pdf.pages()
     if pages != 4:
         raise Failure(f"{pages} pages, not 4")
@@ -491,34 +556,65 @@ def check_tiles(pdf, box):
         if abs(width - A4_POINTS[0]) > 2 or abs(height - A4_POINTS[1]) > 2:
             raise Failure(f"page {page} is {width:.0f} x {height:.0f} pt, not A4 portrait")
     left, top, right, bottom = box
+    what = "picture" if picture else "box"
     # Pages run down the first column, then down the second.
     tiles = {1: (0, 0), 2: (0, 1), 3: (1, 0), 4: (1, 1)}
-    edges = {}
     for page, (column, row) in tiles.items():
         # The part of the box this sheet shows, in the sheet's own fractions.
         expected = Box(max(left * 2 - column, 0.0), max(top * 2 - row, 0.0),
                        min(right * 2 - column, 1.0), min(bottom * 2 - row, 1.0))
         found = pdf.ink(page, Box(0, 0, 1, 1))
-        if found is None or not found.close_to(expected, 0.03):
+        # A picture may leave its own edges white: its ink lies within its place.
+        fits = found is not None and (
+            found.close_to(expected, 0.03) if not picture else
+            expected.grown(0.03).contains(found) and found.area() > 0.5 * expected.area())
+        if not fits:
             raise Failure(f"page {page} (column {column + 1}, row {row + 1}) should show "
-                          f"the box's part {expected}; ink: {found}")
-        edges[page] = pdf.box_edges(page)
-    # Where the box crosses from one sheet to the next its lines meet: the top line at
-    # one height on pages 1 and 3, the left line at one place on pages 1 and 2, ...
+                          f"the {what}'s part {expected}; ink: {found}")
+    if picture:
+        check_picture_seams(pdf)
+    else:
+        check_box_joins(pdf)
+    for page, sides in ((1, ("right", "bottom")), (2, ("right", "top")),
+                        (3, ("left", "bottom")), (4, ("left", "top"))):
+        reach = pdf.reach(page)
+        for side in sides:
+            if reach[side] > 0.02:
+                raise Failure(f"on page {page} the {what} stops {reach[side]:.3f} of the "
+                              f"sheet short of its {side} edge, where the next sheet "
+                              f"goes on")
+
+
+
+# Neighbouring pages, and the side of each where they meet.
+SEAMS = ((1, "right", 3, "left"), (2, "right", 4, "left"),
+         (1, "bottom", 2, "top"), (3, "bottom", 4, "top"))
+
+
+def check_box_joins(pdf):
+    """Where the box crosses from one sheet to the next its lines meet: the top line at
+    one height on pages 1 and 3, the left line at one place on pages 1 and 2, ..."""
+    edges = {page: pdf.box_edges(page) for page in range(1, 5)}
     for first, second, edge in ((1, 3, "top"), (2, 4, "bottom"), (1, 2, "left"),
                                 (3, 4, "right")):
         a, b = edges[first].get(edge), edges[second].get(edge)
         if a is None or b is None or abs(a - b) > 0.01:
             raise Failure(f"the box's {edge} line does not join between pages {first} "
                           f"and {second}: at {a} and {b}")
-    for page, sides in ((1, ("right", "bottom")), (2, ("right", "top")),
-                        (3, ("left", "bottom")), (4, ("left", "top"))):
-        reach = pdf.reach(page)
-        for side in sides:
-            if reach[side] > 0.02:
-                raise Failure(f"on page {page} the box stops {reach[side]:.3f} of the "
-                              f"sheet short of its {side} edge, where the next sheet "
-                              f"goes on")
+
+
+def check_picture_seams(pdf):
+    """The picture goes on from one sheet to the next: along the sides where two pages
+    meet, their outermost pixels are inked in the same places."""
+    for first, side, second, other_side in SEAMS:
+        a = pdf.render(first).edge(side)
+        b = pdf.render(second).edge(other_side)
+        inked = [i for i in range(min(len(a), len(b))) if a[i] or b[i]]
+        both = [i for i in inked if a[i] and b[i]]
+        if len(inked) < 10 or len(both) < 0.7 * len(inked):
+            raise Failure(f"the picture does not go on from page {first}'s {side} side to "
+                          f"page {second}'s {other_side} side: {len(both)} of {len(inked)} "
+                          f"inked places meet")
 
 
 if __name__ == "__main__":
