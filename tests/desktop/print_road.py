@@ -141,10 +141,10 @@ class Road:
 
     def show_face(self, name):
         self.toolbar_button(name)
-        wait_for(lambda: self.page_view(name, timeout=0.5), 10, f"the page view showing '{name}'")
+        self.page_view(name)
 
-    def page_view(self, name, timeout=10):
-        """The page view, which the bus names for the face it shows."""
+    def page_view(self, name):
+        """The page view once the bus names it for the face `name` (or "Página")."""
         def named(a):
             try:
                 # The face buttons and the status bar's hint share its name.
@@ -152,11 +152,8 @@ class Road:
                     a.getRole() == self.atspi.ROLE_FILLER
             except Exception:
                 return False
-        def look():
-            return self.atspi.findDescendant(self.frame, named)
-        found = wait_for(look, timeout, f"the page view named '{name}'") if timeout > 0.5 \
-            else look()
-        return found
+        return wait_for(lambda: self.atspi.findDescendant(self.frame, named), 10,
+                        f"the page view named '{name}'")
 
     def face_on_screen(self, view_name):
         """The face's rectangle on the screen (x, y, w, h): the page-coloured (white)
@@ -172,8 +169,8 @@ class Road:
             # The same large rectangle twice: the view has finished painting.
             width, height, rgb = self.desktop.pixels(box)
             found = _white_rectangle(width, height, rgb)
-            steady = found if found == last[0] and found[2] >= 100 and found[3] >= 100 \
-                else None
+            steady = found is not None and found == last[0] and found[2] >= 100 \
+                and found[3] >= 100
             last[0] = found
             return steady and (box[0] + found[0], box[1] + found[1], found[2], found[3])
         return wait_for(measure, 20, "the white face in the page view")
