@@ -12,7 +12,8 @@ dialog. The two jobs' PDFs must hold one A4 portrait page each, every face in it
 of the sheet, the back turned by half a turn and nothing else turned.
 
 landscape_card: the same with "½ Pliegue vertical" on "Carta" paper chosen in the
-toolbar: a landscape Letter sheet, faces side by side, none turned, string 8301.
+toolbar: a landscape Letter sheet, faces side by side, none turned, string 8301. A first
+print dialog is cancelled: no prompt follows, and the jobs are numbered 02 and 03.
 
 pageset: start screen -> "Crear un cartel" -> 2 pages across and 2 down -> a box drawn on
 the first sheet, selected, and stretched over all four by its bottom-right handle ->
@@ -369,10 +370,12 @@ class HalfFold:
     whether the face prints turned by half a turn."""
 
     def __init__(self, name, paper, sheet_points, prompt, prompt_number, face_ratio,
-                 outside, inside):
+                 outside, inside, cancel_first=False):
         self.name, self.paper, self.sheet_points = name, paper, sheet_points
         self.prompt, self.prompt_number, self.face_ratio = prompt, prompt_number, face_ratio
         self.outside, self.inside = outside, inside
+        # The road cancels a print dialog before it prints.
+        self.cancel_first = cancel_first
 
 
 FOLDS = {
@@ -387,7 +390,8 @@ FOLDS = {
         "½ Pliegue vertical", "Carta", (792, 612), REINSERT_LANDSCAPE, 8301, 139.7 / 215.9,
         outside={"back": ((0, 0, 0.5, 1), False), "front": ((0.5, 0, 0.5, 1), False)},
         inside={"inside front": ((0, 0, 0.5, 1), False),
-                "inside back": ((0.5, 0, 0.5, 1), False)}),
+                "inside back": ((0.5, 0, 0.5, 1), False)},
+        cancel_first=True),
 }
 
 
@@ -433,10 +437,25 @@ def card_road(road, fold_name="card"):
     text_at = (0.10, 0.30)
     road.place_text(road.face_on_screen("Parte trasera interna"), *text_at, "Hola")
 
+    first_job = 1
+    if fold.cancel_first:
+        # A print dialog cancelled prints nothing and asks for no reinsertion; its job
+        # number is used up all the same.
+        road.menu_command("Fichero", "Imprimir...")
+        dialog = program.window(PRINT_DIALOG, role=atspi.ROLE_DIALOG, timeout=60)
+        program.press(program.find(dialog, atspi.ROLE_PUSH_BUTTON, "Cancelar"))
+        program.wait_window_gone(PRINT_DIALOG, role=atspi.ROLE_DIALOG)
+        deadline = time.monotonic() + 3
+        while time.monotonic() < deadline:
+            if program.has_window(REINSERT_CAPTION):
+                raise Failure("a cancelled print asks for the sheet to be put back")
+            time.sleep(0.2)
+        first_job = 2
+
     road.menu_command("Fichero", "Imprimir...")
     outside = [(f"the {face}'s box", on_sheet(box, place))
                for face, place in fold.outside.items()]
-    road.print_one_job("Wexmoor Arts 01",
+    road.print_one_job(f"Wexmoor Arts {first_job:02d}",
                        lambda pdf: check_card_side(pdf, fold, outside, whole=True))
 
     prompt = program.window(REINSERT_CAPTION, timeout=60)
@@ -459,7 +478,7 @@ def card_road(road, fold_name="card"):
                 or abs(text.top - text_corner.top) > 0.08:
             raise Failure(f"the inside back's text should start near {text_corner}; "
                           f"ink on that face: {text}")
-    road.print_one_job("Wexmoor Arts 02",
+    road.print_one_job(f"Wexmoor Arts {first_job + 1:02d}",
                        lambda pdf: (check_card_side(pdf, fold, inside_front), inside_back(pdf)))
     road.quit_without_saving()
 
