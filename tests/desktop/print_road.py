@@ -206,13 +206,12 @@ class Road:
     def select_for_resizing(self, face, inside):
         """Selects the element under `inside` (fractions of the face) with a click, after
         a click on an empty corner of the face has unselected everything. The handles
-        are what the second click adds to the screen: eight squares drawn outside the
-        element's corners and sides, 8 pixels wide. Returns the element's top-left and bottom-right
-        corners on the screen, and the middle of its bottom-right handle."""
+        are what the second click adds to the screen: eight squares of 8 pixels drawn
+        outside the element's corners and sides. Returns the element's top-left and
+        bottom-right corners on the screen, and the middle of its bottom-right handle."""
         x, y, w, h = face
         self.desktop.click(x + w - 4, y + h - 4)
-        time.sleep(0.5)
-        before = self.desktop.pixels(face)[2]
+        before = self.steady_pixels(face)
         self.desktop.click(x + int(w * inside[0]), y + int(h * inside[1]))
 
         def handles():
@@ -236,6 +235,17 @@ class Road:
                     (x + right - size - 1, y + bottom - size - 1),
                     (x + right - size // 2, y + bottom - size // 2))
         return wait_for(handles, 10, "the handles of the selected element")
+
+    def steady_pixels(self, box):
+        """The screen's pixels in `box` once two looks in a row find them the same."""
+        last = [None]
+
+        def look():
+            now = self.desktop.pixels(box)[2]
+            same = now == last[0]
+            last[0] = now
+            return now if same else None
+        return wait_for(look, 10, "the page view to finish painting")
 
     def place_text(self, face, left, top, text):
         """Adds a text box with the text tool at the face's fractions, typing `text`."""
