@@ -82,6 +82,7 @@ def main():
         except Failure:
             road.keep_evidence()
             raise
+        road.remove_own_jobs()
 
 
 class Road:
@@ -93,7 +94,8 @@ class Road:
         self.desktop = desktop
         self.queue = queue
         self.work = work
-        self.pdfs = []
+        self.pdfs = []  # every job file looked at
+        self.own_jobs = []  # the files of this run's jobs
         self.program = desktop.start_program(quenby,
                                              log=os.path.join(desktop.folder, "quenby.log"))
         self.frame = None
@@ -278,6 +280,7 @@ class Road:
                 check(pdf)
             except (Failure, ValueError, subprocess.SubprocessError) as problem:
                 return str(problem)
+            self.own_jobs.append(path)
             return None
         return PdfFile(self.queue.wait_for_job(before, title, accept, timeout=60))
 
@@ -293,6 +296,14 @@ class Road:
                  f"the print dialog to choose '{self.queue.name}'")
         program.press(program.find(dialog, atspi.ROLE_PUSH_BUTTON, "Imprimir"))
         program.wait_window_gone(PRINT_DIALOG, role=atspi.ROLE_DIALOG)
+
+    def remove_own_jobs(self):
+        """The queue's folder is shared: a run that passed takes its files away."""
+        for path in self.own_jobs:
+            try:
+                os.remove(path)
+            except OSError:
+                pass
 
     def keep_evidence(self):
         if not self.work:
