@@ -142,4 +142,26 @@ inline void BuildBusyFace(Document& doc) {
     }
 }
 
+// The busy face on face 0 at half size, and copies of it on the other three faces of
+// an A4 quarter-fold card, so that each quarter of the sheet is as busy as a whole
+// busy page.
+inline void BuildBusyCard(Document& doc) {
+    BuildBusyFace(doc);
+    const int count = doc.elements.Count();
+    for (int i = 0; i < count; ++i) {
+        ScaleElement(*doc.elements[i], 0.5f, 0.5f, 0, 0);
+    }
+    for (int face = 1; face < 4; ++face) {
+        for (int i = 0; i < count; ++i) {
+            ElementPtr copy = CopyElement(*doc.elements[i]);
+            copy->page = std::uint8_t(face);
+            doc.elements.Append(std::move(copy));
+        }
+    }
+    doc.isCard = kCard;
+    doc.cardType = 4;  // quarter fold, portrait A4
+    doc.orientation = 0;
+    doc.paperSize = 1;
+}
+
 }  // namespace quenby::bench

@@ -22,27 +22,8 @@ namespace {
 
 constexpr double kScreenPixelsPerMm = 96 / 25.4;
 
-// The busy face on face 0, and copies of it at half size on the other three faces,
-// so that each quarter of the sheet is as busy as a whole busy page.
 struct BusyCard {
-    BusyCard() {
-        bench::BuildBusyFace(doc);
-        const int count = doc.elements.Count();
-        for (int i = 0; i < count; ++i) {
-            ScaleElement(*doc.elements[i], 0.5f, 0.5f, 0, 0);
-        }
-        for (int face = 1; face < 4; ++face) {
-            for (int i = 0; i < count; ++i) {
-                ElementPtr copy = CopyElement(*doc.elements[i]);
-                copy->page = std::uint8_t(face);
-                doc.elements.Append(std::move(copy));
-            }
-        }
-        doc.isCard = kCard;
-        doc.cardType = 4;  // quarter fold, portrait A4
-        doc.orientation = 0;
-        doc.paperSize = 1;
-    }
+    BusyCard() { bench::BuildBusyCard(doc); }
     Document doc;
 };
 

@@ -26,6 +26,7 @@ packages=(
     desktop-file-utils appstream shared-mime-info
     cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
+    librsvg2-bin poppler-utils
 )
 
 install_missing() {

@@ -65,15 +65,6 @@ def union(*boxes):
     return left, top, right - left, bottom - top
 
 
-def popup_at(desktop, point):
-    """The box of the shown X window whose top-left corner is at `point` (a pop-up menu
-    opens there), or None."""
-    for _, box in desktop.windows():
-        if abs(box[0] - point[0]) <= 2 and abs(box[1] - point[1]) <= 2 and box[2] < 600:
-            return box
-    return None
-
-
 def handle_squares(desktop, box):
     """The centres, on the screen, of the solid black squares in `box` at least 5 pixels
     across: the handles of the selected elements."""
@@ -249,6 +240,7 @@ class Road:
         self.click(*self.at(self.page(), 0.5, 0.97))  # nothing selected
         self.shots.take("ventana.png", self.p.extents(self.frame()))
         self.select_and_menu()
+        self.property_dialogs()
         self.inside()
 
     def pictures(self, library, category):
@@ -296,11 +288,36 @@ class Road:
         self.click(*self.at(page, 0.45, 0.78))
         self.shots.take("seleccion.png", page, margin=24)
         self.click(*self.at(page, 0.45, 0.78), button=3)
-        # The menu is a pop-up of its own that the accessibility bus does not list.
-        popup = wait_for(lambda: popup_at(self.desktop, self.at(page, 0.45, 0.78)), 20,
-                         "the element's menu")
-        self.shots.take("menu.png", union(page, popup), margin=12)
+        # The menu is listed among the program's windows on the accessibility bus.
+        menu = wait_for(self.context_menu, 20, "the element's menu")
+        self.shots.take("menu.png", union(page, self.p.extents(menu)), margin=12)
         self.keys("Escape")
+
+    def property_dialogs(self):
+        """The title's fill and font dialogs, opened from its menu and left with
+        Cancelar, so that the card stays as it was."""
+        title = self.at(self.page(), 0.45, 0.78)
+        for item, caption, shot in (("Llenar...", "Estilo de llenado", "llenar.png"),
+                                    ("Fuente...", "Seleccionar una fuente", "fuente.png")):
+            self.click(*title, button=3)
+            menu = wait_for(self.context_menu, 20, "the element's menu")
+            self.press(self.find(menu, item))
+            dialog = self.p.window(caption)
+            self.show(dialog)
+            if shot == "llenar.png":
+                # With the rows of both colours in use.
+                self.button(dialog, "Gradiente lineal")
+            self.shots.take(shot, self.p.extents(dialog))
+            self.button(dialog, "Cancelar")
+            self.p.wait_window_gone(caption)
+
+    def context_menu(self):
+        """The right button's menu, once it shows, or None."""
+        roles = (self.p.atspi.ROLE_POPUP_MENU, self.p.atspi.ROLE_MENU)
+        for window in self.p.application:
+            if window is not None and window.getRole() in roles and self.p.is_showing(window):
+                return window
+        return None
 
     def inside(self):
         """Turns to the inside front with the folded corner and writes the message."""

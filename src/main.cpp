@@ -1,3 +1,4 @@
+#include "app/AccessibleApplication.h"
 #include "app/CommandLine.h"
 #include "app/StudioApp.h"
 #include "platform/ProcessSignals.h"
@@ -10,6 +11,8 @@
 int main(int argc, char** argv) {
     // A file-size limit makes a save or a print fail with the program's message.
     quenby::IgnoreFileSizeLimitSignal();
+    // Before the application object, whose interface the accessibility bus asks for first.
+    quenby::InstallAccessibleApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quenby"));
     QApplication::setOrganizationName(QStringLiteral("Wexmoor Arts"));

@@ -8,6 +8,10 @@
 #include "document/TextDrawing.h"
 #include "platform/DeviceContext.h"
 
+#include <QPainterPath>
+#include <QPolygon>
+#include <QPolygonF>
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -32,16 +36,27 @@ void FillShape(const Element& element, DeviceContext& dc, std::span<const QPoint
     dc.SetPen(DeviceContext::PenStyle::None);
     if (element.fillStyle == kLinearGradient || element.fillStyle == kRadialGradient) {
         dc.SetEmptyBrush();
-        dc.ClipToPolygon(shape);
         const PaintBox box = PaintBox::Around(shape);
-        if (element.fillStyle == kLinearGradient) {
-            PaintLinearGradient(dc, box, element.fillColour, element.fillColour2,
-                                element.gradientAngle, element.halfTurned != 0);
-        } else {
-            PaintRadialGradient(dc, box, element.fillColour, element.fillColour2,
-                                element.gradientCentreX, element.gradientCentreY,
-                                element.halfTurned != 0);
+        const auto paint = [&](DeviceContext& target) {
+            if (element.fillStyle == kLinearGradient) {
+                PaintLinearGradient(target, box, element.fillColour, element.fillColour2,
+                                    element.gradientAngle, element.halfTurned != 0);
+            } else {
+                PaintRadialGradient(target, box, element.fillColour, element.fillColour2,
+                                    element.gradientCentreX, element.gradientCentreY,
+                                    element.halfTurned != 0);
+            }
+        };
+        if (dc.PaintsThroughPaths()) {
+            // On the screen the shape's edge is soft like a single colour's.
+            QPainterPath outline;
+            outline.addPolygon(QPolygonF(QPolygon(QList<QPoint>(shape.begin(), shape.end()))));
+            outline.closeSubpath();
+            dc.PaintThroughPath(outline, paint);
+            return;
         }
+        dc.ClipToPolygon(shape);
+        paint(dc);
         dc.ResetClip();
         return;
     }

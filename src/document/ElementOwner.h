@@ -6,6 +6,7 @@
 
 namespace quenby {
 
+class ElementLayerCache;
 class TextShapeCache;
 
 // The view parameters, an element's owner while it is drawn: the zoom and scroll
@@ -25,6 +26,8 @@ public:
     virtual bool ShowsElementFrames() const { return false; }
     // Where the view keeps its texts' shapes between paints; null: made at each paint.
     virtual TextShapeCache* TextShapes() const { return nullptr; }
+    // Where the view keeps its elements' images between paints; null: drawn at each paint.
+    virtual ElementLayerCache* ElementLayers() const { return nullptr; }
 
     // trunc(x) × zoom / 400 + origin, in integer arithmetic; no origin while printing.
     // Kept within ±2^29 pixels, so that boxes and handles around it, and sums and
@@ -45,12 +48,14 @@ public:
     bool IsPrinting() const override { return printing_; }
     bool ShowsElementFrames() const override { return frames_; }
     TextShapeCache* TextShapes() const override { return textShapes_; }
+    ElementLayerCache* ElementLayers() const override { return layers_; }
 
     void SetZoomPercent(int zoom) { zoom_ = zoom; }
     void SetScrollOrigin(QPoint origin) { origin_ = origin; }
     void SetPrinting(bool printing) { printing_ = printing; }
     void SetShowsElementFrames(bool frames) { frames_ = frames; }
     void SetTextShapes(TextShapeCache* shapes) { textShapes_ = shapes; }
+    void SetElementLayers(ElementLayerCache* layers) { layers_ = layers; }
 
 private:
     int zoom_;
@@ -58,6 +63,7 @@ private:
     bool printing_;
     bool frames_ = false;
     TextShapeCache* textShapes_ = nullptr;
+    ElementLayerCache* layers_ = nullptr;
 };
 
 }  // namespace quenby

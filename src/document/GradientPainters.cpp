@@ -139,13 +139,15 @@ void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
     const double w = box.Width(), h = box.Height();
     const double bandWidth = w * std::fabs(ca) + h * std::fabs(sa) + 2.0;
     const double bandHeight = w * std::fabs(sa) + h * std::fabs(ca) + 2.0;
-    // 64-bit throughout: a damaged file can put a shape anywhere.
-    const std::int64_t cx = (std::int64_t(box.left) + box.right) / 2;
-    const std::int64_t cy = (std::int64_t(box.top) + box.bottom) / 2;
-    const std::int64_t l = std::int64_t(double(cx) - bandWidth / 2.0);
-    const std::int64_t r = std::int64_t(double(cx) + bandWidth / 2.0);
-    const std::int64_t t = std::int64_t(double(cy) - bandHeight / 2.0);
-    const std::int64_t b = std::int64_t(double(cy) + bandHeight / 2.0);
+    // 64-bit throughout: a damaged file can put a shape anywhere. Rounded down, not
+    // towards zero, so that bands left of or above the device's corner fall as they do
+    // anywhere else: the same shape moved gives the same bands moved.
+    const std::int64_t cx = (std::int64_t(box.left) + box.right) >> 1;
+    const std::int64_t cy = (std::int64_t(box.top) + box.bottom) >> 1;
+    const std::int64_t l = std::int64_t(std::floor(double(cx) - bandWidth / 2.0));
+    const std::int64_t r = std::int64_t(std::floor(double(cx) + bandWidth / 2.0));
+    const std::int64_t t = std::int64_t(std::floor(double(cy) - bandHeight / 2.0));
+    const std::int64_t b = std::int64_t(std::floor(double(cy) + bandHeight / 2.0));
     const std::int64_t span = b - t;
     if (span <= 0 || r <= l) {
         return;
@@ -180,8 +182,8 @@ void PaintLinearGradient(DeviceContext& dc, const PaintBox& box, ColourRef start
     };
     auto turn = [&](double x, double y) {
         const double u = x - double(cx), v = y - double(cy);
-        return QPoint(clampInt(double(std::int64_t(ca * u + sa * v + double(cx)))),
-                      clampInt(double(std::int64_t(-sa * u + ca * v + double(cy)))));
+        return QPoint(clampInt(std::floor(ca * u + sa * v + double(cx))),
+                      clampInt(std::floor(-sa * u + ca * v + double(cy))));
     };
     // Neighbouring bands of one colour are painted as one band: the edges between
     // colours are the same, and every pixel is painted once.

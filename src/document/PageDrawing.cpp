@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/ElementDrawing.h"
 #include "document/ElementGeometry.h"
+#include "document/ElementLayerCache.h"
 #include "document/ElementOperations.h"
 #include "document/ElementOwner.h"
 #include "document/PictureDrawing.h"
@@ -99,6 +100,31 @@ Reach ReachOf(const Element& element, const ElementOwner& owner, const Dib* pict
     return reach;
 }
 
+// The reach as a rectangle, when it fits an int; empty otherwise.
+QRect ToRect(const Reach& r) {
+    constexpr std::int64_t kLimit = std::int64_t(1) << 28;
+    if (r.left < -kLimit || r.top < -kLimit || r.right > kLimit || r.bottom > kLimit ||
+        r.right < r.left || r.bottom < r.top) {
+        return {};
+    }
+    return QRect(QPoint(int(r.left), int(r.top)), QPoint(int(r.right), int(r.bottom)));
+}
+
+// Draws the element from the view's kept image of it, when the view keeps one and the
+// device takes it; false when it is to be drawn as it comes.
+bool DrawFromLayer(const Element& element, DeviceContext& dc, const ElementOwner& view) {
+    ElementLayerCache* layers = view.ElementLayers();
+    if (!layers || view.IsPrinting() || !ElementLayerCache::Serves(dc)) {
+        return false;
+    }
+    // Where the element paints, without the scroll origin; a pixel more all round
+    // for the soft edges.
+    const FixedOwner unscrolled(view.ZoomPercent());
+    const QRect reach =
+        ToRect(ReachOf(element, unscrolled, element.picture.get())).adjusted(-1, -1, 1, 1);
+    return layers->Draw(element, dc, view, reach);
+}
+
 }  // namespace
 
 void DrawPage(const Document& doc, int face, DeviceContext& dc, const ElementOwner& view,
@@ -110,12 +136,16 @@ void DrawPage(const Document& doc, int face, DeviceContext& dc, const ElementOwn
         return;
     }
     const DocPoint centre = view.ToDocument(QPoint(cx, cy));
+    if (ElementLayerCache* layers = view.ElementLayers()) {
+        layers->StartPaint();
+    }
     for (const Element& element : doc.elements) {
         if (element.page != face) {
             continue;
         }
         if (!turnFaces) {
-            if (ReachOf(element, view, element.picture.get()).Meets(visible)) {
+            if (ReachOf(element, view, element.picture.get()).Meets(visible) &&
+                !DrawFromLayer(element, dc, view)) {
                 DrawElementBody(element, dc, view);
                 DrawElementOutline(element, dc, view);
             }

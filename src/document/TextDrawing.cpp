@@ -285,6 +285,7 @@ std::optional<TextShape> MakeTextShape(const Element& element, DeviceContext& dc
         shape.outlineAreas = OutlineAreas(shape.letters, dc.Painter().pen());
     }
     if (keepsOutline && text.fillOn && text.fillStyle != kSingleColour && StrokesAsAreas(dc) &&
+        !dc.PaintsThroughPaths() &&
         shape.reach.width() * shape.reach.height() <= kMaxKeptCoverage) {
         shape.lettersCoverage = DeviceContext::PathCoverage(shape.letters);
     }
@@ -344,11 +345,21 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
             dc.SetSolidBrush(element.fillColour);
             dc.Polygon(frame);
         } else {
-            dc.ClipToPolygon(frame);
-            PaintFill(dc, PaintBox::Around(frame), element.fillStyle, element.fillColour,
-                      element.fillColour2, text.gradientAngle, text.gradientCentreX,
-                      text.gradientCentreY, halfTurned);
-            dc.ResetClip();
+            const auto paint = [&](DeviceContext& target) {
+                PaintFill(target, PaintBox::Around(frame), element.fillStyle, element.fillColour,
+                          element.fillColour2, text.gradientAngle, text.gradientCentreX,
+                          text.gradientCentreY, halfTurned);
+            };
+            if (dc.PaintsThroughPaths()) {
+                QPainterPath outline;
+                outline.addPolygon(QPolygonF(QPolygon(QList<QPoint>(frame.begin(), frame.end()))));
+                outline.closeSubpath();
+                dc.PaintThroughPath(outline, paint);
+            } else {
+                dc.ClipToPolygon(frame);
+                paint(dc);
+                dc.ResetClip();
+            }
         }
     }
 
@@ -363,15 +374,24 @@ void DrawTextElement(const Element& element, DeviceContext& dc, const ElementOwn
             dc.SetSolidBrush(text.fillColour);
             dc.FillPath(warped);
         } else {
-            if (shape->lettersCoverage && StrokesAsAreas(dc) &&
-                dc.Painter().transform().isIdentity()) {
-                dc.ClipToRegion(shape->lettersCoverage->translated(origin));
+            const auto paint = [&](DeviceContext& target) {
+                PaintFill(target, LetterBox(element, view), text.fillStyle, text.fillColour,
+                          text.fillColour2, text.gradientAngle, text.gradientCentreX,
+                          text.gradientCentreY, halfTurned);
+            };
+            if (dc.PaintsThroughPaths()) {
+                // Soft-edged letters on the screen, as single-coloured ones are.
+                dc.PaintThroughPath(warped, paint);
             } else {
-                dc.ClipToPath(warped);
+                if (shape->lettersCoverage && StrokesAsAreas(dc) &&
+                    dc.Painter().transform().isIdentity()) {
+                    dc.ClipToRegion(shape->lettersCoverage->translated(origin));
+                } else {
+                    dc.ClipToPath(warped);
+                }
+                paint(dc);
+                dc.ResetClip();
             }
-            PaintFill(dc, LetterBox(element, view), text.fillStyle, text.fillColour, text.fillColour2,
-                      text.gradientAngle, text.gradientCentreX, text.gradientCentreY, halfTurned);
-            dc.ResetClip();
         }
     }
 

@@ -5,44 +5,29 @@
 #include "platform/StringIds.h"
 
 namespace quenby {
-namespace {
-
-// Texts of the menu's items. The text items of fill and outline show the shapes'
-// texts under the text commands.
-constexpr int kFontText = 8070;
-constexpr int kEditTextText = 8071;
-constexpr int kFillText = 8072;
-constexpr int kOutlineText = 8073;
-constexpr int kDuplicateText = 8074;
-constexpr int kDeleteText = 8075;
-constexpr int kLeaveMenuText = 8076;
-constexpr int kUngroupText = 8077;
-constexpr int kShadowText = 8083;
-constexpr int kTurnTextText = 8084;
-
-}  // namespace
 
 std::vector<ContextMenuEntry> ContextMenuFor(const Element& element) {
     std::vector<ContextMenuEntry> menu;
     switch (element.kind) {
         case ElementKind::Text:
         case ElementKind::CircularText:
-            menu.push_back({kFontText, cmd::kTextFont});
-            menu.push_back({kEditTextText, cmd::kEditText});
-            menu.push_back({kShadowText, cmd::kTextShadow});
+            menu.push_back({str::kFontItem, cmd::kTextFont});
+            menu.push_back({str::kEditTextItem, cmd::kEditText});
+            menu.push_back({str::kShadowItem, cmd::kTextShadow});
             if (element.kind == ElementKind::CircularText) {
-                menu.push_back({kTurnTextText, cmd::kTurnText});
+                menu.push_back({str::kTurnTextItem, cmd::kTurnText});
             }
-            menu.push_back({kFillText, cmd::kTextColour});
-            menu.push_back({kOutlineText, cmd::kTextOutline});
+            // A text's colour and outline go under the shapes' item texts.
+            menu.push_back({str::kFillItem, cmd::kTextColour});
+            menu.push_back({str::kOutlineItem, cmd::kTextOutline});
             break;
         case ElementKind::Box:
         case ElementKind::Ellipse:
-            menu.push_back({kFillText, cmd::kFill});
-            menu.push_back({kOutlineText, cmd::kOutline});
+            menu.push_back({str::kFillItem, cmd::kFill});
+            menu.push_back({str::kOutlineItem, cmd::kOutline});
             break;
         case ElementKind::Line:
-            menu.push_back({kOutlineText, cmd::kOutline});
+            menu.push_back({str::kOutlineItem, cmd::kOutline});
             break;
         case ElementKind::Picture:
             // A picture leaves out its background colour, or shows it again.
@@ -56,11 +41,11 @@ std::vector<ContextMenuEntry> ContextMenuFor(const Element& element) {
         menu.push_back({});
     }
     if (element.IsLeader()) {
-        menu.push_back({kUngroupText, cmd::kUngroup});
+        menu.push_back({str::kUngroupItem, cmd::kUngroup});
     }
-    menu.push_back({kDuplicateText, cmd::kDuplicate});
-    menu.push_back({kDeleteText, cmd::kDeleteElement});
-    menu.push_back({kLeaveMenuText, cmd::kLeaveMenu});
+    menu.push_back({str::kDuplicateItem, cmd::kDuplicate});
+    menu.push_back({str::kDeleteItem, cmd::kDeleteElement});
+    menu.push_back({str::kLeaveMenuItem, cmd::kLeaveMenu});
     return menu;
 }
 

@@ -17,6 +17,11 @@ namespace {
 
 // Above this many pixels a composed image would cost more memory than it saves time.
 constexpr qint64 kMaxComposedPixels = qint64(24) << 20;
+// A printer that keeps shapes gets a picture composed whole up to this size, though
+// only part of it may show: the file then stores it once for all its copies.
+constexpr qint64 kMaxWholeComposedPixels = qint64(6) << 20;
+// Marks a kept image composed at the device's pixels, apart from one at the picture's.
+constexpr int kComposedVariant = 1 << 12;
 
 bool HasPaletteRows(const Dib& picture) {
     return picture.BitCount() == 8 && picture.CompressionType() == Dib::Rgb &&
@@ -129,7 +134,76 @@ void ForEachStrip(const Dib& picture, std::int64_t left, std::int64_t top, std::
     }
 }
 
+// The strips of the picture drawn into (left, top) – (right, bottom) that meet
+// `band`, composed into an image of the band (device pixels) with every other pixel
+// clear; `painted` gets the part of the band they cover. With `reversedCopy` a turned
+// run is sampled as a printer copies it, reversed and unmirrored; otherwise as the
+// screen mirrors it. A null image when the band cannot be allocated.
+QImage ComposeStrips(const Dib& picture, std::int64_t left, std::int64_t top, std::int64_t right,
+                     std::int64_t bottom, int transparentIndex, bool turned, bool reversedCopy,
+                     const QRect& band, QRect& painted) {
+    QImage composed(band.size(), QImage::Format_ARGB32_Premultiplied);
+    if (composed.isNull()) {
+        return composed;
+    }
+    composed.fill(Qt::transparent);
+    const std::array<QRgb, 256> palette = Palette(picture);
+    std::vector<QRgb> line;
+    std::vector<int> columns;
+    ForEachStrip(picture, left, top, right, bottom, transparentIndex, turned, &band,
+                 [&](const TransparentStrip& s) {
+        const QRect target = s.target & band;
+        if (target.isEmpty()) {
+            return;
+        }
+        painted |= target;
+        const std::uint8_t* run = StoredRow(picture, s.row) + s.column;
+        const bool deviceMirrors = s.mirrored && !reversedCopy;
+        SampleColumns(s.length, s.target.left(), s.target.width(), deviceMirrors, target.left(),
+                      target.right() + 1, columns);
+        line.resize(columns.size());
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const int k = s.mirrored && reversedCopy ? s.length - 1 - columns[i] : columns[i];
+            line[i] = palette[run[k]];
+        }
+        const std::size_t bytes = line.size() * sizeof(QRgb);
+        for (int yy = target.top(); yy <= target.bottom(); ++yy) {
+            auto* out = reinterpret_cast<QRgb*>(composed.scanLine(yy - band.top())) +
+                        (target.left() - band.left());
+            std::memcpy(out, line.data(), bytes);
+        }
+    });
+    return composed;
+}
+
 }  // namespace
+
+QImage MaskedPicture(const Dib& picture, int transparentIndex, bool turned, const QRect& part) {
+    if (!HasPaletteRows(picture)) {
+        return {};
+    }
+    const int w = picture.Width();
+    const int h = PictureHeight(picture);
+    const QRect wanted = part & QRect(0, 0, w, h);
+    if (wanted.isEmpty()) {
+        return {};
+    }
+    QImage image(wanted.size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    const std::array<QRgb, 256> palette = Palette(picture);
+    for (int r = wanted.top(); r <= wanted.bottom(); ++r) {
+        // Top image row: the last stored row, or for a turned picture the first.
+        const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(r - wanted.top()));
+        for (int x = wanted.left(); x <= wanted.right(); ++x) {
+            const int v = row[turned ? w - 1 - x : x];
+            out[x - wanted.left()] = v == transparentIndex ? 0u : palette[std::size_t(v)];
+        }
+    }
+    return image;
+}
 
 std::vector<TransparentStrip> PlanTransparentStrips(const Dib& picture, int left, int top,
                                                     int right, int bottom, int transparentIndex,
@@ -154,7 +228,6 @@ void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int
     const std::int64_t height = std::int64_t{bottom} - top;
     const int w = picture.Width();
     const int h = PictureHeight(picture);
-    const std::array<QRgb, 256> palette = Palette(picture);
     if (width % w == 0 && height % h == 0) {
         // Whole-number scales: the strips tile the picture exactly, so the picture itself
         // with its transparent pixels clear, stretched, gives the same pixels; a printer
@@ -178,23 +251,10 @@ void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int
         }
         // The same picture drawn again is the same image, which a printer stores once.
         const int variant = (transparentIndex << 1) | (turned ? 1 : 0);
-        const QImage masked =
-            dc.KeptImage(picture.Packed(), variant, QRect(x0, y0, x1 - x0, y1 - y0), [&] {
-                QImage image(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
-                if (image.isNull()) {
-                    return image;
-                }
-                for (int r = y0; r < y1; ++r) {
-                    // Top image row: the last stored row, or for a turned picture the first.
-                    const std::uint8_t* row = StoredRow(picture, turned ? r : h - 1 - r);
-                    auto* out = reinterpret_cast<QRgb*>(image.scanLine(r - y0));
-                    for (int x = x0; x < x1; ++x) {
-                        const int v = row[turned ? w - 1 - x : x];
-                        out[x - x0] = v == transparentIndex ? 0u : palette[std::size_t(v)];
-                    }
-                }
-                return image;
-            });
+        const QRect part(x0, y0, x1 - x0, y1 - y0);
+        const QImage masked = dc.KeptImage(picture.Packed(), variant, part, [&] {
+            return MaskedPicture(picture, transparentIndex, turned, part);
+        });
         if (masked.isNull()) {
             return;
         }
@@ -205,54 +265,48 @@ void DrawPictureTransparent(DeviceContext& dc, int left, int top, int right, int
                                masked, QRectF(masked.rect()));
         return;
     }
-    // Every strip lies within a step of the rectangle; of that, what the device shows is
-    // composed in bands of bounded size.
+    // Every strip lies within a step of the rectangle.
     const std::int64_t step = std::int64_t(std::ceil(double(height) / h)) + 2;
     const QRect reach =
         SaturatedRect(std::int64_t{left} - 2, std::int64_t{top} - step, width + 4, height + 2 * step);
+    // Printers get a turned run reversed into the scratch row and copied unmirrored;
+    // the screen mirrors it with negative extents. Both orders are kept here.
+    const bool reversedCopy = dc.IsPrinting();
+    if (dc.IsVectorPrinter() && reach.intersects(visible) &&
+        qint64(reach.width()) * reach.height() <= kMaxWholeComposedPixels) {
+        // The strips lie the same way about the rectangle wherever it is, so the whole
+        // picture composed once for its size on the device serves every copy of it at
+        // that size (the same picture on each face of a card), and the file stores it
+        // once instead of once a copy. What the device does not show is clipped off.
+        const int variant = kComposedVariant | (transparentIndex << 1) | (turned ? 1 : 0);
+        const QRect size(0, 0, int(width), int(height));
+        const QImage composed = dc.KeptImage(picture.Packed(), variant, size, [&] {
+            QRect painted;
+            const QRect all(QPoint(0, 0), reach.size());
+            return ComposeStrips(picture, 2, step, 2 + width, step + height, transparentIndex,
+                                 turned, reversedCopy, all, painted);
+        });
+        if (!composed.isNull()) {
+            dc.Painter().drawImage(reach.topLeft(), composed);
+        }
+        return;
+    }
+    // Of the reach, what the device shows is composed in bands of bounded size.
     const QRect area = reach & visible;
     if (area.isEmpty()) {
         return;
     }
     const int bandHeight =
         int(std::clamp<qint64>(kMaxComposedPixels / area.width(), 1, area.height()));
-    // Printers get a turned run reversed into the scratch row and copied unmirrored;
-    // the screen mirrors it with negative extents. Both orders are kept here.
-    const bool reversedCopy = dc.IsPrinting();
-    std::vector<QRgb> line;
-    std::vector<int> columns;
     for (int bandTop = area.top(); bandTop <= area.bottom(); bandTop += bandHeight) {
         const QRect band(area.left(), bandTop, area.width(),
                          std::min(bandHeight, area.bottom() + 1 - bandTop));
-        QImage composed(band.size(), QImage::Format_ARGB32_Premultiplied);
+        QRect painted;
+        const QImage composed = ComposeStrips(picture, left, top, right, bottom, transparentIndex,
+                                              turned, reversedCopy, band, painted);
         if (composed.isNull()) {
             return;
         }
-        composed.fill(Qt::transparent);
-        QRect painted;
-        ForEachStrip(picture, left, top, right, bottom, transparentIndex, turned, &band,
-                     [&](const TransparentStrip& s) {
-            const QRect target = s.target & band;
-            if (target.isEmpty()) {
-                return;
-            }
-            painted |= target;
-            const std::uint8_t* run = StoredRow(picture, s.row) + s.column;
-            const bool deviceMirrors = s.mirrored && !reversedCopy;
-            SampleColumns(s.length, s.target.left(), s.target.width(), deviceMirrors,
-                          target.left(), target.right() + 1, columns);
-            line.resize(columns.size());
-            for (std::size_t i = 0; i < columns.size(); ++i) {
-                const int k = s.mirrored && reversedCopy ? s.length - 1 - columns[i] : columns[i];
-                line[i] = palette[run[k]];
-            }
-            const std::size_t bytes = line.size() * sizeof(QRgb);
-            for (int yy = target.top(); yy <= target.bottom(); ++yy) {
-                auto* out = reinterpret_cast<QRgb*>(composed.scanLine(yy - band.top())) +
-                            (target.left() - band.left());
-                std::memcpy(out, line.data(), bytes);
-            }
-        });
         if (!painted.isEmpty()) {
             dc.Painter().drawImage(painted.topLeft(), composed,
                                    painted.translated(-band.topLeft()));

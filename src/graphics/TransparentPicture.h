@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 
 #include <vector>
@@ -29,6 +30,11 @@ struct TransparentStrip {
 std::vector<TransparentStrip> PlanTransparentStrips(const Dib& picture, int left, int top,
                                                     int right, int bottom, int transparentIndex,
                                                     bool turned);
+
+// The part `part` (image pixels, top row first) of an 8-bit picture at its own pixels,
+// with the pixels of `transparentIndex` clear, turned half a turn when `turned`; a
+// null image for other pictures or a part outside the picture.
+QImage MaskedPicture(const Dib& picture, int transparentIndex, bool turned, const QRect& part);
 
 // Draws a picture leaving its transparent pixels unpainted. The strips are composed
 // into one image with the transparent pixels clear and that image is copied once, at

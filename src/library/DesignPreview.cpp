@@ -1,6 +1,7 @@
 #include "library/DesignPreview.h"
 
 #include "graphics/GraphicFile.h"
+#include "graphics/ScaledPicture.h"
 #include "graphics/TransparentPicture.h"
 #include "library/PictureFit.h"
 #include "platform/DeviceContext.h"
@@ -20,6 +21,7 @@ DesignPreview::~DesignPreview() = default;
 
 void DesignPreview::SetPicture(std::unique_ptr<Dib> picture) {
     picture_ = std::move(picture);
+    scaled_ = QImage();
     update();
 }
 
@@ -41,7 +43,16 @@ void DesignPreview::paintEvent(QPaintEvent*) {
     if (at.isEmpty()) {
         return;
     }
+    // Composed at the picture's own pixels and scaled smoothly, so that its edges
+    // blend into the white; a picture too large for that is drawn strip by strip.
+    if (scaled_.size() != at.size()) {
+        scaled_ = SmoothlyScaledTransparentPicture(*picture_, wxg::kTransparentIndex, at.size());
+    }
     DeviceContext dc(painter);
+    if (!scaled_.isNull()) {
+        dc.DrawImage(at.topLeft(), scaled_);
+        return;
+    }
     DrawPictureTransparent(dc, at.left(), at.top(), at.left() + at.width(),
                            at.top() + at.height(), *picture_, wxg::kTransparentIndex, false);
 }

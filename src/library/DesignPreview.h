@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -29,6 +30,7 @@ protected:
 
 private:
     std::unique_ptr<Dib> picture_;
+    QImage scaled_;  // the picture as last shown, kept while the area keeps its size
 };
 
 }  // namespace quenby

@@ -52,7 +52,10 @@ ImageLibraryDialog::ImageLibraryDialog(const PictureContext& context, QWidget* p
     for (int i = 0; i < kCategoryCount; ++i) {
         categories_->addItem(ResourceString(str::kFirstCategory + i));
     }
-    categories_->setCurrentRow(-1);
+    // Nothing is chosen, and nothing looks chosen, until the user picks a category: the
+    // list would otherwise make its first row current when it gets the focus, which
+    // shows it highlighted while its pictures are not loaded.
+    categories_->setCurrentIndex(QModelIndex());
     categories_->clearSelection();
     // As wide as the longest name: the room is the thumbnails'.
     categories_->setMaximumWidth(categories_->sizeHintForColumn(0) + 2 * categories_->frameWidth() +

@@ -1,5 +1,6 @@
 #include "library/PicturePreviewDialog.h"
 
+#include "graphics/ScaledPicture.h"
 #include "library/PictureFit.h"
 #include "platform/DeviceContext.h"
 #include "platform/Dib.h"
@@ -15,7 +16,7 @@ constexpr int kPreviewSide = 320;
 constexpr int kAcceptPicture = 20;
 }  // namespace
 
-// The white square the picture is stretched into, colour on colour.
+// The white square the picture is shown in, scaled to fit.
 class PicturePreviewDialog::PreviewArea final : public QWidget {
 public:
     PreviewArea(std::unique_ptr<Dib> picture, QWidget* parent)
@@ -33,14 +34,24 @@ protected:
             return;
         }
         const QRect at = FitPicture(rect(), picture_->Width(), std::abs(picture_->Height()));
-        if (!at.isEmpty()) {
-            DeviceContext dc(painter);
+        if (at.isEmpty()) {
+            return;
+        }
+        // Scaled once, smoothly, for as long as the area keeps its size.
+        if (scaled_.size() != at.size()) {
+            scaled_ = SmoothlyScaledPicture(*picture_, at.size());
+        }
+        DeviceContext dc(painter);
+        if (scaled_.isNull()) {
             dc.StretchDib(*picture_, at);
+        } else {
+            dc.DrawImage(at.topLeft(), scaled_);
         }
     }
 
 private:
     std::unique_ptr<Dib> picture_;
+    QImage scaled_;
 };
 
 PicturePreviewDialog::PicturePreviewDialog(std::unique_ptr<Dib> picture, QWidget* parent)

@@ -72,8 +72,8 @@ void TemplatePreview::paintEvent(QPaintEvent*) {
         painter.save();
         PaintFaceBackground(painter, *doc_, state, at.face);
         painter.restore();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         DeviceContext dc(painter);
+        dc.SetSmooth(true);
         DrawPage(*doc_, doc_->currentPage, dc, FixedOwner(at.zoomPercent, at.face.topLeft()),
                  false, 0, 0);
     }

@@ -15,8 +15,8 @@
 namespace quenby::template_row_picture {
 namespace {
 
-// Drawn this many times larger and then scaled down smoothly: the element drawing
-// draws hard edges, which at a few pixels a letter would break apart.
+// Drawn this many times larger and then scaled down smoothly: at a few pixels a
+// letter, even drawn with smooth edges, would break apart.
 constexpr int kOversampling = 3;
 constexpr int kFrontFace = 0;
 
@@ -50,6 +50,7 @@ QImage Draw(const Document& doc, double pixelsPerMm) {
         painter.fillRect(onPicture, ToQColor(doc.pageColour));
         painter.setClipRect(onPicture);
         DeviceContext dc(painter);
+        dc.SetSmooth(true);
         DrawPage(doc, kFrontFace, dc, FixedOwner(zoom, corner), false, 0, 0);
     }
     QImage picture = large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

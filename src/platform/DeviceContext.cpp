@@ -3,6 +3,7 @@
 #include "platform/Dib.h"
 
 #include <QBitmap>
+#include <QBrush>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHashFunctions>
@@ -241,6 +242,39 @@ QRect DeviceContext::VisibleArea() const {
         area &= painter_.clipBoundingRect().toAlignedRect();
     }
     return area;
+}
+
+bool DeviceContext::PaintsThroughPaths() const {
+    return smooth_ && !printing_ && DrawsPiecewise() && painter_.transform().isIdentity();
+}
+
+void DeviceContext::PaintThroughPath(const QPainterPath& path,
+                                     const std::function<void(DeviceContext&)>& paint) {
+    // A pixel more than the path's box for its soft edge; no more than the device shows.
+    const QRect box =
+        VisibleArea() & path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (box.isEmpty()) {
+        return;
+    }
+    QImage scratch(box.size(), QImage::Format_ARGB32_Premultiplied);
+    if (scratch.isNull()) {
+        return;
+    }
+    scratch.fill(Qt::transparent);
+    {
+        QPainter painter(&scratch);
+        painter.translate(-box.left(), -box.top());
+        DeviceContext stepped(painter);
+        paint(stepped);
+    }
+    QBrush brush(scratch);
+    brush.setTransform(QTransform::fromTranslate(box.left(), box.top()));
+    const QRectF seen = QRectF(box).adjusted(-2, -2, 2, 2);
+    ForEachPiece(path, true, [&](const QPainterPath& piece) {
+        if (piece.controlPointRect().intersects(seen)) {
+            painter_.fillPath(piece, brush);
+        }
+    });
 }
 
 void DeviceContext::ClipToPath(const QPainterPath& path) {

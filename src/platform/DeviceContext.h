@@ -115,6 +115,15 @@ public:
                                                const QTransform& transform = QTransform());
     // The part of the device that drawing can reach, in the painter's coordinates.
     QRect VisibleArea() const;
+    // Whether fills painted inside a shape get the shape's soft edge through
+    // PaintThroughPath: smooth drawing on the screen or an image, untransformed, outside
+    // the not-XOR mode. Printers and stepped drawing clip instead.
+    bool PaintsThroughPaths() const;
+    // Lays what `paint` draws over the part of the device `path` covers through `path`
+    // with a soft edge: `paint` draws stepped (gradient bands edge to edge) on a scratch
+    // image, which then fills the path. Only where PaintsThroughPaths().
+    void PaintThroughPath(const QPainterPath& path,
+                          const std::function<void(DeviceContext&)>& paint);
 
     // --- Paths and text ------------------------------------------------------------------
     // Writes `text` into the path with its cell's top-left corner at `topLeft`.

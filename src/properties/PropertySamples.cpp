@@ -58,6 +58,7 @@ ElementKind ShapeKind(const Element& element) {
 void Draw(QPainter& painter, const Element& sample, const FixedOwner& view, bool body,
           bool outline) {
     DeviceContext dc(painter);
+    dc.SetSmooth(true);  // a sample on the screen, as the page view shows the element
     if (body) {
         DrawElementBody(sample, dc, view);
     }

@@ -287,6 +287,7 @@ QRect EditorWindow::RenderView(QImage& target) {
     PageViewState state = ViewState();
     state.clientRect = target.rect();
     state.textShapes = &textShapes_;
+    state.elementLayers = &elementLayers_;
     QPainter painter(&target);
     faceRect_ = PaintPageView(painter, session_.document(), state);
     return faceRect_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ElementOwner.h"
+#include "document/ElementLayerCache.h"
 #include "document/TextShapeCache.h"
 #include "editing/EditorView.h"
 #include "view/PageViewPainter.h"
@@ -195,6 +196,7 @@ private:
     bool sizedOnce_ = false;
     QRect faceRect_;
     TextShapeCache textShapes_;  // the texts' shapes at the zoom shown
+    ElementLayerCache elementLayers_;  // the elements' images at the zoom shown
 
     QImage surface_;
     bool renderPending_ = true;

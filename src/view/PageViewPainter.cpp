@@ -216,6 +216,7 @@ QRect PaintPageView(QPainter& painter, const Document& doc, const PageViewState&
             // Document (0, 0) lies at the face's corner in client pixels.
             FixedOwner elementView(state.zoomPercent, face.topLeft() - state.scroll);
             elementView.SetTextShapes(state.textShapes);
+            elementView.SetElementLayers(state.elementLayers);
             DeviceContext dc(painter);
             dc.SetSmooth(true);  // the handles, drawn in not-XOR, stay exact
             DrawPage(doc, doc.currentPage, dc, elementView, false, 0, 0);

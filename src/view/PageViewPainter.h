@@ -8,6 +8,7 @@ class QPainter;
 namespace quenby {
 
 struct Document;
+class ElementLayerCache;
 class TextShapeCache;
 
 // What a paint of the page view needs to know besides the document.
@@ -18,6 +19,7 @@ struct PageViewState {
     QRect clientRect;         // the part of the window to paint, client pixels
     QRect printableDocUnits;  // the sheet's printable area; empty: no margins shown
     TextShapeCache* textShapes = nullptr;  // the view's texts kept between paints, if any
+    ElementLayerCache* elementLayers = nullptr;  // its elements' images, if any
 };
 
 // Paints the page view into `painter`, which draws in client pixels: the desk, the face

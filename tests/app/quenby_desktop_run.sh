@@ -18,9 +18,14 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 mkdir -p "$HOME" "$shots"
 config="$XDG_CONFIG_HOME/Wexmoor Arts/Craftdesk-1.0.ini"
 pid=
+program_log=
 
 fail() {
     echo "FAIL: $*"
+    if [ -s "$program_log" ]; then
+        echo "the program's error output:"
+        tail -20 "$program_log"
+    fi
     import -window root "$shots/failure.png" 2>/dev/null
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     exit 1
@@ -66,12 +71,35 @@ press() {  # window keys...
     xdotool key --clearmodifiers "$@"
 }
 title='^Wexmoor Arts Craftbox$'
+# Starts the program and waits for its start screen, whose window it puts in $start.
+# Now and then the program's first connection to the fresh X server is refused although
+# the server runs; such a start is tried again, up to three times. The program's error
+# output goes to a log of its own, so that $pid stays the program's.
+start=
+start_program() {  # run
+    local attempt i
+    program_log=$work/quenby-$1.log
+    for attempt in 1 2 3; do
+        "$quenby" 2>"$program_log" &
+        pid=$!
+        for i in $(seq 1 150); do
+            start=$(find_window "$title" 800) && return 0
+            alive || break
+            sleep 0.1
+        done
+        if alive || [ "$attempt" -eq 3 ] ||
+                ! grep -q 'could not connect to display' "$program_log"; then
+            break
+        fi
+        wait "$pid"
+        echo "again: the X server refused the program's connection ($1, start $attempt)"
+        sleep 1
+    done
+    return 1
+}
 # Starts the program and presses the start screen's button at height Y.
 start_and_press() {  # y run
-    "$quenby" &
-    pid=$!
-    local start
-    start=$(wait_window "$title" 800) || fail "no start screen ($2)"
+    start_program "$2" || fail "no start screen ($2)"
     sleep 0.5
     [ "$2" = first ] && import -window root "$shots/start-screen.png"
     xdotool mousemove --window "$start" 471 "$1" click 1

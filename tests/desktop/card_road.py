@@ -18,7 +18,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop_session import DesktopSession, Failure, accessible_name, run_test  # noqa: E402
+from desktop_session import (DesktopSession, Failure, accessible_name,  # noqa: E402
+                             run_keeping_screen, run_test)
 
 START_SCREEN = "Wexmoor Arts Craftbox"
 CARD_TYPE = "Seleccionar tipo de tarjeta"
@@ -43,7 +44,7 @@ def unnamed_controls(program, root):
                 program.is_showing(accessible) and not accessible_name(accessible).strip()
         except Exception:
             return False
-    for accessible in program.all(root, unnamed):
+    for accessible in program.descendants(root, unnamed):
         try:
             parent = accessible_name(accessible.parent)
         except Exception:
@@ -61,16 +62,7 @@ def main():
     quenby, tool = sys.argv[1], sys.argv[2]
     work = sys.argv[3] if len(sys.argv) > 3 else None
     with DesktopSession() as desktop:
-        try:
-            road(desktop, quenby, tool)
-        except Failure:
-            if work:
-                os.makedirs(work, exist_ok=True)
-                try:
-                    desktop.screenshot(os.path.join(work, "failure.png"))
-                except Exception:
-                    pass
-            raise
+        run_keeping_screen(desktop, work, road, quenby, tool)
 
 
 def road(desktop, quenby, tool):

@@ -483,6 +483,30 @@ class Program:
         if not self.running:
             raise Failure(f"the program ended (exit code {self.process.returncode})")
 
+    def descendants(self, root, predicate):
+        """Like all(), passing over the children the bus cannot hand out (an item view
+        that is not shown, such as the file dialog's list beside its detail view, counts
+        children it then reports as None)."""
+        found = []
+        pending = [root]
+        while pending:
+            accessible = pending.pop()
+            try:
+                count = accessible.childCount
+            except Exception:
+                continue
+            for index in range(count):
+                try:
+                    child = accessible.getChildAtIndex(index)
+                except Exception:
+                    child = None
+                if child is None:
+                    continue
+                if predicate(child):
+                    found.append(child)
+                pending.append(child)
+        return found
+
 
 def _name(accessible):
     # Some of the program's titles end in a blank; nobody hears it.
@@ -514,6 +538,27 @@ def run_test(main):
         print(f"FAIL: {failure}")
         sys.exit(1)
     print("passed")
+
+
+def keep_failure_screen(desktop, folder):
+    """Keeps the screen as FOLDER/failure.png (with a folder given), to show what the
+    program showed when a road failed."""
+    if not folder:
+        return
+    os.makedirs(folder, exist_ok=True)
+    try:
+        desktop.screenshot(os.path.join(folder, "failure.png"))
+    except Exception:
+        pass
+
+
+def run_keeping_screen(desktop, folder, road, *arguments):
+    """Runs `road(desktop, *arguments)`; when it fails, the screen is kept first."""
+    try:
+        road(desktop, *arguments)
+    except Failure:
+        keep_failure_screen(desktop, folder)
+        raise
 
 
 def read_netpbm(raw):

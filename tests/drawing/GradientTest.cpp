@@ -73,6 +73,25 @@ TEST(LinearGradient, TurnedBandsLeaveNoGapInTheBox) {
     }
 }
 
+// A box reaching past the device's top-left corner gets the bands it gets anywhere
+// else, moved with it: a view scrolled part way past a shape shows the same bands.
+TEST(LinearGradient, BandsMoveWithTheBoxPastTheDevicesCorner) {
+    for (int angle : {0, 33, 90, 151, 270, 318}) {
+        for (const bool halfTurned : {false, true}) {
+            const auto paint = [&](int shift) {
+                return test::Render(160, 120, [&](DeviceContext& dc) {
+                    PaintLinearGradient(dc, PaintBox{5 - shift, 3 - shift, 125 - shift, 93 - shift},
+                                        kRed, kBlue, angle, halfTurned);
+                });
+            };
+            const QImage whole = paint(0);
+            const QImage moved = paint(37);
+            EXPECT_EQ(moved.copy(0, 0, 100, 70), whole.copy(37, 37, 100, 70))
+                << angle << (halfTurned ? " turned" : "");
+        }
+    }
+}
+
 TEST(RadialGradient, RingsStepSixPixelsInFromPastTheFarthestCorner) {
     const std::vector<int> radii = RadialRingRadii(95);
     ASSERT_FALSE(radii.empty());

@@ -5,7 +5,13 @@
 #include "graphics/TransparentPicture.h"
 #include "platform/Dib.h"
 
+#include <QPicture>
+
 #include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace quenby {
 namespace {
@@ -99,6 +105,64 @@ TEST(TransparentPicture, ComposedDrawingGivesThePixelsOfRunByRunTransfers) {
                 EXPECT_EQ(composed, runs) << printing << turned << d.width();
             }
         }
+    }
+}
+
+// For a printer that keeps shapes (recorded here, as a PDF file keeps them) a picture
+// at a fractional scale is composed whole, once for each size, and placed for every
+// copy: the pixels are still those of one transfer per run wherever the copy lies,
+// turned or not, also where a copy reaches off the device or is clipped.
+TEST(TransparentPicture, AVectorPrinterGetsTheRunByRunPixelsForEveryCopy) {
+    auto picture = Holed(23, 17);
+    const std::vector<std::pair<QRect, bool>> copies = {
+        {QRect(10, 10, 71, 45), false}, {QRect(95, 12, 71, 45), false},
+        {QRect(20, 72, 71, 45), true},  {QRect(110, 75, 71, 45), true},
+        {QRect(5, 140, 50, 37), false}, {QRect(150, 20, 71, 45), false}};
+    const auto drawAll = [&](DeviceContext& dc, bool runByRun) {
+        for (const auto& [d, turned] : copies) {
+            const int l = d.left(), t = d.top(), r = d.left() + d.width(),
+                      b = d.top() + d.height();
+            if (runByRun) {
+                DrawPictureTransparentRunByRun(dc, l, t, r, b, *picture, 255, turned);
+            } else {
+                DrawPictureTransparent(dc, l, t, r, b, *picture, 255, turned);
+            }
+        }
+    };
+    constexpr int kWidth = 200, kHeight = 160;
+    // As a card's face is clipped to its quarter of the sheet.
+    const std::array<QPoint, 4> face = {QPoint(0, 0), QPoint(140, 0), QPoint(140, 100),
+                                        QPoint(0, 100)};
+    for (const bool clipped : {false, true}) {
+        QPicture recorded;
+        recorded.setBoundingRect(QRect(0, 0, kWidth, kHeight));
+        {
+            QPainter painter(&recorded);
+            DeviceContext dc(painter, true);
+            ASSERT_TRUE(dc.IsVectorPrinter());
+            if (clipped) {
+                dc.ClipToPolygon(face);
+            }
+            drawAll(dc, false);
+        }
+        QImage played(kWidth, kHeight, QImage::Format_RGB32);
+        played.fill(Qt::white);
+        {
+            QPainter painter(&played);
+            painter.drawPicture(0, 0, recorded);
+        }
+        const QImage runs = test::Render(
+            kWidth, kHeight,
+            [&](DeviceContext& dc) {
+                if (clipped) {
+                    dc.ClipToPolygon(face);
+                }
+                drawAll(dc, true);
+            },
+            true);
+        test::Dump(played, clipped ? "transparent-vector-clipped" : "transparent-vector");
+        EXPECT_EQ(played, runs) << clipped;
+        EXPECT_GT(test::PaintedBox(runs).width(), clipped ? 120 : 150);
     }
 }
 

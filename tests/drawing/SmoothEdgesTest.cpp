@@ -3,7 +3,9 @@
 #include "DrawingTestSupport.h"
 
 #include "document/ElementDrawing.h"
+#include "document/ElementOperations.h"
 #include "document/GradientPainters.h"
+#include "support/ImageColours.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +16,7 @@ namespace {
 
 constexpr ColourRef kBlue = MakeColourRef(20, 40, 230);
 
-std::set<QRgb> Colours(const QImage& image) {
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return colours;
-}
+using test::Colours;
 
 QImage DrawSmooth(const Element& e, bool smooth) {
     const FixedOwner owner(100);
@@ -48,6 +42,81 @@ TEST(SmoothEdges, ShapesAndLettersGetSoftEdgesOnlyWhenAskedFor) {
         // The same shape: the soft edge lies within a pixel of the hard one.
         const QRect hard = test::PaintedBox(DrawSmooth(*e, false));
         EXPECT_TRUE(hard.adjusted(-1, -1, 1, 1).contains(test::PaintedBox(DrawSmooth(*e, true))));
+    }
+}
+
+// Gradient-filled shapes, frames and letters: soft edges on the screen, inside them the
+// bands as before; a printer, stepped drawing and the not-XOR mode keep the hard edge.
+TEST(SmoothEdges, GradientFillsGetSoftEdgesOnTheScreenOnly) {
+    const ColourRef from = MakeColourRef(250, 0, 0), to = MakeColourRef(0, 0, 250);
+    std::set<QRgb> hard = {0xFFFFFFFF};
+    for (const ColourRef c : GradientSteps(from, to)) {
+        hard.insert(ToQColor(c).rgb());
+    }
+    ElementPtr ellipse = test::BoxElement(ElementKind::Ellipse, 40, 40, 400, 300);
+    ellipse->fillOn = 1;
+    ellipse->fillStyle = kLinearGradient;
+    ellipse->gradientAngle = 30;
+    ElementPtr box = test::BoxElement(ElementKind::Box, 40, 40, 400, 300);
+    RotateElement(*box, 0.4f, 240, 190);
+    box->fillOn = 1;
+    box->fillStyle = kRadialGradient;
+    ElementPtr frame = test::BoxElement(ElementKind::Text, 40, 40, 400, 300);
+    RotateElement(*frame, -0.3f, 240, 190);
+    frame->fillOn = 1;
+    frame->fillStyle = kLinearGradient;
+    frame->text->fillOn = 0;
+    frame->text->SetText(QStringLiteral("x"));
+    ElementPtr letters = test::BoxElement(ElementKind::Text, 40, 40, 400, 300);
+    letters->text->SetText(QStringLiteral("Sol"));
+    letters->text->fillStyle = kRadialGradient;
+    for (Element* e : {ellipse.get(), box.get(), frame.get(), letters.get()}) {
+        e->fillColour = from;
+        e->fillColour2 = to;
+        if (e->text) {
+            e->text->fillColour = from;
+            e->text->fillColour2 = to;
+        }
+    }
+    const auto colours = [](const QImage& image, const std::set<QRgb>& except) {
+        int others = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                others += !except.contains(image.pixel(x, y));
+            }
+        }
+        return others;
+    };
+    for (const Element* e : {ellipse.get(), box.get(), frame.get(), letters.get()}) {
+        SCOPED_TRACE(int(e->kind));
+        const QImage smooth = DrawSmooth(*e, true);
+        const QImage stepped = DrawSmooth(*e, false);
+        EXPECT_EQ(colours(stepped, hard), 0);
+        EXPECT_GT(colours(smooth, hard), 20);
+        // Away from the edge, the same bands.
+        int inside = 0;
+        for (int y = 1; y < 99; ++y) {
+            for (int x = 1; x < 119; ++x) {
+                bool deep = true;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        deep = deep && stepped.pixel(x + dx, y + dy) != 0xFFFFFFFF;
+                    }
+                }
+                if (deep) {
+                    ++inside;
+                    ASSERT_EQ(smooth.pixel(x, y), stepped.pixel(x, y)) << x << ", " << y;
+                }
+            }
+        }
+        EXPECT_GT(inside, 100);
+        // A printer asked for smooth edges draws the hard ones.
+        const FixedOwner printer(100, {}, true);
+        const QImage printed = test::Render(120, 100, [&](DeviceContext& dc) {
+            dc.SetSmooth(true);
+            DrawElementBody(*e, dc, printer);
+        }, true);
+        EXPECT_EQ(colours(printed, hard), 0);
     }
 }
 

@@ -117,6 +117,17 @@ TEST(CalendarDialog, PreviewKeepsTheDesignsProportionsAndLeavesItsTransparentPix
     EXPECT_EQ(shot.pixelColor(at.left() + at.width() / 8, y), QColor(Qt::white));  // left out
     EXPECT_EQ(shot.pixelColor(at.left() + at.width() * 3 / 4, y), QColor(Qt::blue));
     EXPECT_EQ(shot.pixelColor(1, 1), QColor(Qt::white));
+    // The edge between the left-out band and the blue is soft, and stays where the
+    // band ends: a quarter of the way across.
+    int soft = 0;
+    for (int x = at.left(); x <= at.right(); ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        if (c != QColor(Qt::white) && c != QColor(Qt::blue)) {
+            ++soft;
+            EXPECT_NEAR(x - at.left(), at.width() / 4, 2);
+        }
+    }
+    EXPECT_GE(soft, 1);
 }
 
 TEST(CalendarDialog, ADesignThatCannotBeLoadedSaysSoOnceAndShowsNothing) {

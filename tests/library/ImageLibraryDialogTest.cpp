@@ -91,6 +91,27 @@ TEST(ImageLibraryDialog, OpensWithTheSevenCategoriesAndNothingChosen) {
     EXPECT_EQ(dialog.ImportButton()->accessibleName(), QStringLiteral("Importar"));
 }
 
+// What looks chosen is what is loaded: the list that gets the focus as the dialog opens
+// highlights no category, and the first key that moves in it chooses and loads one.
+TEST(ImageLibraryDialog, TheFocusedCategoryListHighlightsNothingUntilAChoice) {
+    Library lib;
+    ImageLibraryDialog dialog(lib.context);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QListWidget* categories = dialog.Categories();
+    ASSERT_TRUE(categories->hasFocus());
+    EXPECT_EQ(categories->currentRow(), -1);
+    EXPECT_TRUE(categories->selectedItems().isEmpty());
+    EXPECT_EQ(dialog.Thumbnails()->count(), 0);
+
+    QTest::keyClick(categories, Qt::Key_Down);
+    EXPECT_EQ(categories->currentRow(), 0);
+    EXPECT_EQ(categories->selectedItems().size(), 1);
+    EXPECT_EQ(dialog.Folder(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.Thumbnails()->count(), lib.names.size());
+}
+
 TEST(ImageLibraryDialog, ACategoryLoadsItsTilesWithProgressLabelledFromOne) {
     Library lib;
     ImageLibraryDialog dialog(lib.context);

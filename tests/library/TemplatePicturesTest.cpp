@@ -97,6 +97,40 @@ TEST(TemplatePreviewWidget, DrawsTheCurrentFaceInsideItsFrame) {
     EXPECT_NE(empty.pixelColor(face.left() + face.width() / 4, face.center().y()), QColor(Qt::red));
 }
 
+// Red blended into white: a pixel on the soft edge of a red shape on the white page.
+bool Blended(QRgb c) {
+    return qRed(c) == 255 && qGreen(c) > 0 && qGreen(c) < 255 && qGreen(c) == qBlue(c);
+}
+
+TEST(TemplatePreviewWidget, AndRowPictureShowShapesWithSmoothEdges) {
+    Card doc(3);
+    doc.pageColour = kWhite;
+    ElementPtr disc = test::FilledBox(0, 200, 200, 1200, 1200, kRed);
+    disc->kind = ElementKind::Ellipse;
+    doc.elements.Append(std::move(disc));
+    TemplatePreview preview(test::kTemplatePixelsPerMm);
+    preview.ShowDocument(&doc);
+    const QImage shot = preview.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int soft = 0, red = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            soft += Blended(shot.pixel(x, y));
+            red += shot.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    }
+    EXPECT_GT(red, 100);
+    EXPECT_GT(soft, 20);  // round the disc's edge
+
+    const QImage row = template_row_picture::Draw(doc, test::kTemplatePixelsPerMm);
+    int rowSoft = 0;
+    for (int y = 0; y < row.height(); ++y) {
+        for (int x = 0; x < row.width(); ++x) {
+            rowSoft += Blended(row.pixel(x, y));
+        }
+    }
+    EXPECT_GT(rowSoft, 3);
+}
+
 TEST(TemplateRowPicture, ShowsTheFrontFaceOnItsPageColourWithAnEdge) {
     test::TemplateFolder folder;
     // Red on the left half of the front; a red box inside too, which must not show.

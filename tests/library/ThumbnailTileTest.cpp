@@ -43,6 +43,37 @@ TEST(ThumbnailTile, TileIsWhiteWithABlackFrameAndThePictureInPlace) {
     EXPECT_EQ(tile.pixel(50, 72), white);
 }
 
+TEST(ThumbnailTile, AShrunkenPictureIsSmoothedButStaysInItsExactPlace) {
+    // Fine black and white stripes, one pixel each: colour on colour the tile would
+    // show a few of them as hard lines; smoothly scaled they become grey.
+    auto picture = test::SolidPicture(300, 150, 1);
+    picture->SetColour(1, 0x000000);
+    picture->SetColour(2, 0xFFFFFF);
+    const std::size_t stride = picture->Stride();
+    for (int y = 0; y < 150; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            picture->Bits()[std::size_t(y) * stride + std::size_t(x)] = std::uint8_t(1 + x % 2);
+        }
+    }
+    const QImage tile = thumbnail_tile::Draw(picture.get());
+    const QRect at = thumbnail_tile::Placement(300, 150);
+    int grey = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            const QColor c = tile.pixelColor(x, y);
+            const bool frame = x == 0 || y == 0 || x == 99 || y == 99;
+            if (frame) {
+                ASSERT_EQ(c, QColor(Qt::black)) << x << "," << y;
+            } else if (!at.contains(x, y)) {
+                ASSERT_EQ(c, QColor(Qt::white)) << x << "," << y;  // nothing spills over
+            } else if (c.red() > 40 && c.red() < 215) {
+                ++grey;
+            }
+        }
+    }
+    EXPECT_GT(grey, at.width() * at.height() * 9 / 10);
+}
+
 TEST(ThumbnailTile, ADamagedFileGivesTheBlankTile) {
     test::ArtworkFolder art;
     const QImage blank = thumbnail_tile::Draw(nullptr);

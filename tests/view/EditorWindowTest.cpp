@@ -2,12 +2,15 @@
 
 #include "ViewTestSupport.h"
 #include "clipboard/ClipboardAndUndo.h"
+#include "clipboard/EditScope.h"
 #include "document/ElementOperations.h"
 #include "platform/CommandIds.h"
 #include "platform/widgets/PrinterObject.h"
 #include "print/PaperLayout.h"
+#include "view/PageViewPainter.h"
 #include "view/ViewGeometry.h"
 
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -225,6 +228,54 @@ TEST_F(EditorWindowTest, ScrollingRepaintsTheViewAndTheMatchingRuler) {
     Settle();
     EXPECT_GE(view.paints.Count(view.vertical), 1);
     EXPECT_EQ(view.paints.Count(view.horizontal), 0);
+}
+
+// The window keeps its elements drawn between paints: after every edit, undo, zoom
+// and scroll it still shows what painting the page afresh shows.
+TEST_F(EditorWindowTest, KeptElementImagesFollowEditsUndoZoomAndScrolling) {
+    MakeCard(3);
+    Element& box = AddBox(true);
+    box.fillOn = 1;
+    box.fillStyle = kRadialGradient;
+    box.fillColour = MakeColourRef(250, 40, 0);
+    box.outlineWidth = 3;
+    Element& other = AddBox(false);
+    MoveElement(other, 500, 300);
+    other.fillOn = 1;
+    other.fillStyle = kLinearGradient;
+    other.gradientAngle = 30;
+    const auto same = [&](const char* what) {
+        editor().Redraw();
+        Settle();
+        const QImage& shown = editor().Surface();
+        QImage fresh(shown.size(), QImage::Format_RGB32);
+        PageViewState state;
+        state.zoomPercent = editor().ZoomPercent();
+        state.pixelsPerMm = editor().PixelsPerMm();
+        state.scroll = editor().ScrollPosition();
+        state.clientRect = fresh.rect();
+        QPainter painter(&fresh);
+        PaintPageView(painter, doc(), state);
+        painter.end();
+        EXPECT_EQ(shown, fresh) << what;
+    };
+    same("first paint");
+    same("copied");
+    Press(Qt::Key_Right, Qt::ShiftModifier);
+    same("moved by a key");
+    view.session.commands().Execute(cmd::kUndo);
+    same("undone");
+    {
+        const auto edit = view.session.Edit(EditScope::Undoable);
+        other.fillColour2 = MakeColourRef(0, 200, 0);
+    }
+    same("recoloured");
+    editor().SelectZoomListRow(view::kZoomListRows - 1);
+    Settle();
+    same("zoomed");
+    editor().horizontalScrollBar()->setValue(60);
+    editor().verticalScrollBar()->setValue(30);
+    same("scrolled");
 }
 
 TEST_F(EditorWindowTest, RAndF3RepaintTheViewAndBothRulers) {
