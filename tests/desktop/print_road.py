@@ -40,7 +40,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop_session import (DesktopSession, Failure, accessible_name,  # noqa: E402
-                             run_test, wait_for)
+                             keep_failure_screen, run_test, wait_for)
 import print_queue  # noqa: E402
 from pdf_pages import PdfFile, Box  # noqa: E402
 
@@ -308,10 +308,7 @@ class Road:
     def keep_evidence(self):
         if not self.work:
             return
-        try:
-            self.desktop.screenshot(os.path.join(self.work, "failure.png"))
-        except Exception:
-            pass
+        keep_failure_screen(self.desktop, self.work)
         for pdf in self.pdfs:
             try:
                 shutil.copy(pdf, self.work)
