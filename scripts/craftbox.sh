@@ -24,7 +24,7 @@ packages=(
     xvfb xauth xdotool imagemagick qt6-translations-l10n
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream shared-mime-info
-    cups printer-driver-cups-pdf
+    cups printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     librsvg2-bin poppler-utils
 )

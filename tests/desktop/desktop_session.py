@@ -349,17 +349,8 @@ class DesktopSession:
         raw = subprocess.run(["import", "-window", "root", *_crop(box), "-depth", "8",
                               "ppm:-"], env=self.env, check=True, capture_output=True,
                              timeout=60).stdout
-        # P6 header: magic, width, height and maximum, each ended by one blank.
-        header, at = [], 0
-        while len(header) < 4:
-            while raw[at:at + 1].isspace():
-                at += 1
-            end = at
-            while not raw[end:end + 1].isspace():
-                end += 1
-            header.append(raw[at:end])
-            at = end
-        return int(header[1]), int(header[2]), raw[at + 1:]
+        _, width, height, rgb = read_netpbm(raw)
+        return width, height, rgb
 
     def windows(self, pid=None):
         """The shown X windows, of the process `pid` or of all, as (id, (x, y, w, h))."""
@@ -568,3 +559,20 @@ def run_keeping_screen(desktop, folder, road, *arguments):
     except Failure:
         keep_failure_screen(desktop, folder)
         raise
+
+
+def read_netpbm(raw):
+    """A binary PPM (P6) or PGM (P5) picture as (magic, width, height, pixel bytes)."""
+    # The header: magic, width, height and maximum, each ended by one blank.
+    header, at = [], 0
+    while len(header) < 4:
+        while raw[at:at + 1].isspace():
+            at += 1
+        end = at
+        while not raw[end:end + 1].isspace():
+            end += 1
+        if end == at:
+            raise ValueError("not a PPM or PGM picture")
+        header.append(raw[at:end])
+        at = end
+    return header[0].decode(), int(header[1]), int(header[2]), raw[at + 1:]
