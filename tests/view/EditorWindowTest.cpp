@@ -266,8 +266,12 @@ TEST_F(EditorWindowTest, KeptElementImagesFollowEditsUndoZoomAndScrolling) {
     view.session.commands().Execute(cmd::kUndo);
     same("undone");
     {
+        // Undo put back copies of the elements: the second box is found again.
         const auto edit = view.session.Edit(EditScope::Undoable);
-        other.fillColour2 = MakeColourRef(0, 200, 0);
+        Element* restored = doc().elements.At(1);
+        ASSERT_NE(restored, nullptr);
+        ASSERT_EQ(restored->fillStyle, kLinearGradient);
+        restored->fillColour2 = MakeColourRef(0, 200, 0);
     }
     same("recoloured");
     editor().SelectZoomListRow(view::kZoomListRows - 1);
