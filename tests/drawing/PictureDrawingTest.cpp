@@ -4,12 +4,14 @@
 #include "document/ElementDrawing.h"
 #include "graphics/TransparentPicture.h"
 #include "platform/Dib.h"
+#include "support/ImageColours.h"
 
 #include <QPicture>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -222,6 +224,125 @@ TEST(PictureElement, OpaqueTurnedPicturesMatchOnScreenAndPrinter) {
     EXPECT_TRUE(test::PaintedBox(test::Render(60, 50, [&](DeviceContext& dc) {
                     DrawElementBody(*e, dc, owner);
                 })).isEmpty());
+}
+
+// A ring of colour 30 on index 255, with a hole of index 255 in its middle.
+std::unique_ptr<Dib> Ring(int size) {
+    return Picture(size, size, [size](int x, int y) {
+        const double d = std::hypot(x + 0.5 - size / 2.0, y + 0.5 - size / 2.0);
+        return d < size / 5.0 || d > size / 2.0 ? 255 : 30;
+    });
+}
+
+// How the page view draws a picture element with smooth edges on or off, on the screen
+// or for a printer (which always draws colour on colour).
+QImage DrawPicture(const Element& e, int zoom, bool smooth, bool printing = false) {
+    const FixedOwner owner(zoom, {}, printing);
+    return test::Render(
+        160, 140,
+        [&](DeviceContext& dc) {
+            dc.SetSmooth(smooth);
+            DrawElementBody(e, dc, owner);
+        },
+        printing);
+}
+
+// Scaled by a fraction on a smooth screen, a transparent picture is composed whole and
+// averaged: its outline blends into the paper (no stepped runs), its clear parts still
+// show the paper, and it covers no pixel the colour-on-colour transfer leaves alone.
+TEST(SmoothPicture, TransparentPicturesBlendTheirEdgesWithinTheTransfersBox) {
+    ElementPtr e = test::BoxElement(ElementKind::Picture, 40, 40, 4 * 37, 4 * 37);
+    e->picture = Ring(40);
+    e->transparent = 1;
+    const QRgb ring = 0xFF000000u | e->picture->Colour(30);
+    for (const int zoom : {92, 65, 100, 160}) {
+        for (const bool turned : {false, true}) {
+            SCOPED_TRACE(testing::Message() << zoom << (turned ? " turned" : ""));
+            e->halfTurned = turned;
+            const QImage stepped = DrawPicture(*e, zoom, false);
+            const QImage smooth = DrawPicture(*e, zoom, true);
+            test::Dump(smooth, "smooth-transparent");
+            EXPECT_EQ(test::Colours(stepped).size(), 2u);
+            EXPECT_GT(test::Colours(smooth).size(), 6u);
+            const QRect box = test::PaintedBox(stepped);
+            EXPECT_TRUE(box.contains(test::PaintedBox(smooth)))
+                << test::PaintedBox(smooth).x() << "," << test::PaintedBox(smooth).y();
+            // The middle of the hole is paper, the ring's own colour stays inside it.
+            EXPECT_EQ(smooth.pixel(box.center()), 0xFFFFFFFFu);
+            EXPECT_GT(test::CountPixels(smooth, ring), test::CountPixels(stepped, ring) / 2);
+        }
+    }
+}
+
+// An opaque picture shrunk smoothly keeps exactly its box and averages its pixels.
+TEST(SmoothPicture, OpaquePicturesAreAveragedInExactlyTheirBox) {
+    ElementPtr e = test::BoxElement(ElementKind::Picture, 40, 40, 4 * 57, 4 * 43);
+    e->picture = Picture(64, 48, [](int x, int y) { return (x + y) % 2 ? 0 : 200; });
+    for (const bool turned : {false, true}) {
+        e->halfTurned = turned;
+        const QImage smooth = DrawPicture(*e, 92, true);
+        EXPECT_EQ(test::PaintedBox(smooth), test::PaintedBox(DrawPicture(*e, 92, false)));
+        // A checkerboard averaged: mid colours, not the board's two.
+        EXPECT_GT(test::Colours(smooth).size(), 3u);
+        const QColor middle = smooth.pixelColor(test::PaintedBox(smooth).center());
+        EXPECT_NEAR(middle.red(), 100, 20);
+    }
+}
+
+// Printers (the preview among them), stepped drawing and the not-XOR feedback draw as
+// the transfer always did, pixel for pixel.
+TEST(SmoothPicture, PrintersSteppedDrawingAndNotXorKeepTheTransfersPixels) {
+    ElementPtr e = test::BoxElement(ElementKind::Picture, 40, 40, 4 * 71, 4 * 45);
+    e->picture = Holed(23, 17);
+    e->transparent = 1;
+    for (const bool turned : {false, true}) {
+        e->halfTurned = turned;
+        const auto transfer = [&](bool printing) {
+            return test::Render(
+                160, 140,
+                [&](DeviceContext& dc) {
+                    DrawPictureTransparentRunByRun(dc, 10, 10, 81, 55, *e->picture, 255, turned);
+                },
+                printing);
+        };
+        EXPECT_EQ(DrawPicture(*e, 100, true, true), transfer(true)) << turned;
+        EXPECT_EQ(DrawPicture(*e, 100, false), transfer(false)) << turned;
+        const FixedOwner owner(100);
+        const QImage xored = test::Render(160, 140, [&](DeviceContext& dc) {
+            dc.SetSmooth(true);
+            DrawElementBody(*e, dc, owner, true);
+        });
+        const QImage xoredStepped = test::Render(160, 140, [&](DeviceContext& dc) {
+            DrawElementBody(*e, dc, owner, true);
+        });
+        EXPECT_EQ(xored, xoredStepped) << turned;
+    }
+}
+
+// Boxes far larger than any screen are drawn colour on colour as before, only where
+// they show. A picture other than 8-bit has no transparent colour: marked transparent,
+// it is drawn opaque and unturned in its box, as the transfer draws it.
+TEST(SmoothPicture, HugeBoxesAndPicturesWithoutPaletteDrawAsTheTransferDoes) {
+    ElementPtr huge = test::BoxElement(ElementKind::Picture, -4e8f, -4e8f, 8e8f, 8e8f);
+    huge->picture = Holed(23, 17);
+    huge->transparent = 1;
+    const QImage smooth = DrawPicture(*huge, 92, true);
+    EXPECT_EQ(smooth, DrawPicture(*huge, 92, false));
+    EXPECT_FALSE(test::PaintedBox(smooth).isEmpty());
+
+    ElementPtr e = test::BoxElement(ElementKind::Picture, 40, 40, 4 * 57, 4 * 43);
+    e->picture = Dib::Create(8, 6, 24);
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            e->picture->Bits()[std::size_t(y) * e->picture->Stride() + std::size_t(3 * x)] =
+                std::uint8_t(x * 30);
+        }
+    }
+    const QImage plain = DrawPicture(*e, 92, true);
+    e->transparent = 1;
+    e->halfTurned = 1;
+    EXPECT_EQ(DrawPicture(*e, 92, true), plain);
+    EXPECT_EQ(test::PaintedBox(plain), test::PaintedBox(DrawPicture(*e, 92, false)));
 }
 
 }  // namespace
