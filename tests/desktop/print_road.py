@@ -41,6 +41,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop_session import (DesktopSession, Failure, accessible_name,  # noqa: E402
                              keep_failure_screen, run_test, wait_for)
+from editor_steps import Editor  # noqa: E402
 import print_queue  # noqa: E402
 from pdf_pages import PdfFile, Box  # noqa: E402
 
@@ -99,6 +100,8 @@ class Road:
         self.program = desktop.start_program(quenby,
                                              log=os.path.join(desktop.folder, "quenby.log"))
         self.frame = None
+        # The menus, buttons and faces are worked as the other roads work them.
+        self.editor = Editor(desktop, self.program)
 
     # ---- the start screen and the layout dialogs ----
 
@@ -125,25 +128,15 @@ class Road:
         program.focus_largest_window()
 
     def menu_command(self, menu, item):
-        program = self.program
-        program.focus_largest_window()
-        menu_bar = program.find(self.frame, self.atspi.ROLE_MENU_BAR)
-        program.press(program.find(menu_bar, self.atspi.ROLE_MENU_ITEM, menu))
-        program.press(program.find(program.application, self.atspi.ROLE_MENU_ITEM, item,
-                                   showing=True))
+        self.program.focus_largest_window()
+        self.editor.menu(menu, item)
 
     def toolbar_button(self, name):
         """Presses the toolbar button called `name` (a tool or a face)."""
-        self.program.press(self.program.find(self.frame, self.button_roles(), name,
-                                             showing=True))
-
-    def button_roles(self):
-        # A tool or face button that stays down is a check box on the bus.
-        return (self.atspi.ROLE_PUSH_BUTTON, self.atspi.ROLE_TOGGLE_BUTTON,
-                self.atspi.ROLE_CHECK_BOX)
+        self.editor.button(self.frame, name)
 
     def show_face(self, name):
-        self.toolbar_button(name)
+        self.editor.turn_to(name)
         self.page_view(name)
 
     def page_view(self, name):
